@@ -1,0 +1,123 @@
+// In-process timings of the hot paths: a card click with its repaint, the poker check, the deal
+// and the card-point display.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include "app/Startup.h"
+#include "platform/MessageBoxRecorder.h"
+#include "platform/Platform.h"
+#include "rules/Dealing.h"
+#include "rules/Poker.h"
+#include "screen/Module1.h"
+#include "screen/ScreenObject.h"
+#include "state/GameState.h"
+#include "windows/MainForm.h"
+#include "windows/TableView.h"
+
+using namespace zarvelo;
+
+namespace {
+
+// A started game of one unit on a shown main window.
+MainForm& GameOnTable() {
+    MainForm& form = MainForm::instance();
+    if (!GameInProgress) {
+        form.CommandBet_Click();
+        form.CommandNextGame_Click();
+    }
+    return form;
+}
+
+// Snapshot of the state a click changes, so each iteration clicks the same table.
+struct Snapshot {
+    decltype(Deck) deck = Deck;
+    decltype(TableCards) table = TableCards;
+    decltype(CardChart) chart = CardChart;
+    Counter position = DeckPosition, games = GameCards, total = TotalCards, win = Win;
+    bool first = FirstSelection;
+    void restore() const {
+        Deck = deck, TableCards = table, CardChart = chart;
+        DeckPosition = position, GameCards = games, TotalCards = total, Win = win;
+        FirstSelection = first, GameInProgress = true, GameOver = false;
+    }
+};
+
+void BM_CardClickWithRepaint(benchmark::State& state) {
+    MainForm& form = GameOnTable();
+    // A row where slot 1 matches the current card and the game goes on after the pick.
+    TableCards = {27, 28, 29, 30, 31, 32};
+    FirstSelection = false;
+    Deck[DeckPosition] = 33;
+    const Snapshot before;
+    for (auto _ : state) {
+        before.restore();
+        form.Form_MouseDown(1, 0, 40.f, 200.f);
+        form.Form_Click();
+        form.table()->repaint();
+    }
+}
+BENCHMARK(BM_CardClickWithRepaint);
+
+void BM_RejectedClickWithRepaint(benchmark::State& state) {
+    MainForm& form = GameOnTable();
+    TableCards = {1, 15, 27, 2, 3, 4};  // slot 1 shares nothing with the ace of clubs
+    FirstSelection = false;
+    for (auto _ : state) {
+        form.Form_MouseDown(1, 0, 40.f, 200.f);
+        form.Form_Click();
+        form.table()->repaint();
+    }
+}
+BENCHMARK(BM_RejectedClickWithRepaint);
+
+void BM_EvaluatePokerHand(benchmark::State& state) {
+    TableCards = {0, 40, 49, 50, 51, 52};
+    for (auto _ : state) {
+        EvaluatePokerHand();
+        benchmark::DoNotOptimize(Win);
+    }
+}
+BENCHMARK(BM_EvaluatePokerHand);
+
+void BM_DealTable(benchmark::State& state) {
+    GameOnTable();
+    for (auto _ : state) {
+        DealTable();
+        benchmark::DoNotOptimize(Deck);
+    }
+}
+BENCHMARK(BM_DealTable);
+
+void BM_ShowCardPoints(benchmark::State& state) {
+    GameOnTable();
+    Counter n = 0;
+    for (auto _ : state) {
+        GameCards = n++ % 53;
+        ShowCardPoints();
+    }
+}
+BENCHMARK(BM_ShowCardPoints);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir directory;
+    platform::SetProgramDirectory(directory.path());
+    platform::SetSoundHook([](const QString&) {});
+    platform::MessageBoxRecorder boxes;
+    MainForm& form = MainForm::instance();
+    InitializeProgramState();
+    InitMainWindow();
+    ShowStatus();
+    form.show();
+    form.RepaintNow();
+    QApplication::processEvents();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,97 @@
+// Card identity and the library's drawing calls, which paint cached faces onto a table surface.
+#include "cardlib/CardLib.h"
+
+#include <QHash>
+#include <QPainter>
+#include <map>
+
+#include "cardlib/CardFacePainter.h"
+#include "cardlib/TableSurface.h"
+
+namespace zarvelo::cardlib {
+
+namespace {
+std::map<WindowHandle, TableSurface*> g_surfaces;
+WindowHandle g_nextHandle = 1;
+bool g_failInitialize = false;
+
+bool IsCard(std::int32_t card) { return card >= 1 && card <= 52; }
+
+// Faces rendered once per card and pixel ratio; painting a card is then one image copy.
+const QImage& CachedFace(std::int32_t card, qreal ratio) {
+    static QHash<QPair<int, qreal>, QImage> cache;
+    const auto key = qMakePair(static_cast<int>(card), ratio);
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        QImage face(QSize(static_cast<int>(std::ceil(kCardWidth * ratio)),
+                          static_cast<int>(std::ceil(kCardHeight * ratio))),
+                    QImage::Format_ARGB32_Premultiplied);
+        face.setDevicePixelRatio(ratio);
+        face.fill(Qt::transparent);
+        QPainter painter(&face);
+        painter.setRenderHint(QPainter::Antialiasing);
+        if (card > 0) {
+            PaintCardFace(painter, QPointF(0, 0), GetCardSuit(card), GetCardValue(card));
+        } else {
+            PaintEmptySlot(painter, QPointF(0, 0));
+        }
+        painter.end();
+        it = cache.insert(key, face);
+    }
+    return *it;
+}
+
+void PaintCached(WindowHandle window, std::int32_t card, std::int32_t x, std::int32_t y) {
+    TableSurface* surface = SurfaceFor(window);
+    if (!surface) return;
+    const QRect box(x, y, kCardWidth, kCardHeight);
+    surface->paint(box, [&](QPainter& painter) {
+        const QImage& face = CachedFace(card, surface->image().devicePixelRatio());
+        // A card replaces what lay beneath it, as a card put on the table would.
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(box, Qt::black);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.drawImage(QPointF(x, y), face);
+    });
+}
+}  // namespace
+
+WindowHandle RegisterSurface(TableSurface* surface) {
+    const WindowHandle handle = g_nextHandle++;
+    g_surfaces[handle] = surface;
+    return handle;
+}
+
+void UnregisterSurface(WindowHandle handle) { g_surfaces.erase(handle); }
+
+TableSurface* SurfaceFor(WindowHandle handle) {
+    const auto it = g_surfaces.find(handle);
+    return it == g_surfaces.end() ? nullptr : it->second;
+}
+
+std::int32_t InitializeDeck(WindowHandle window) {
+    if (g_failInitialize) return 0;
+    return SurfaceFor(window) ? 1 : 0;
+}
+
+std::int32_t DealCard(WindowHandle window, std::int32_t card, std::int32_t x, std::int32_t y) {
+    if (IsCard(card)) PaintCached(window, card, x, y);
+    return 0;
+}
+
+std::int32_t DrawSymbol(WindowHandle window, std::int32_t symbol, std::int32_t x, std::int32_t y) {
+    if (symbol == kEmptySlotSymbol) PaintCached(window, 0, x, y);
+    return 0;
+}
+
+std::int32_t GetCardSuit(std::int32_t card) { return IsCard(card) ? (card - 1) / 13 + 1 : 0; }
+
+std::int32_t GetCardValue(std::int32_t card) { return IsCard(card) ? (card - 1) % 13 + 1 : 0; }
+
+std::int32_t SetCardX(std::int32_t, std::int32_t) { return 0; }
+
+std::int32_t SetCardY(std::int32_t, std::int32_t) { return 0; }
+
+void InjectInitializeFailure(bool fail) { g_failInitialize = fail; }
+
+}  // namespace zarvelo::cardlib

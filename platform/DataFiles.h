@@ -1,0 +1,25 @@
+// Where the data files live, and reading and replacing them safely.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace zarvelo::platform {
+
+// The program's directory when it can be written, otherwise the user's data directory.
+QString DataDirectory();
+void SetDataDirectory(const QString& directory);  // tests; empty chooses again
+
+// The path of a data file; names that differ only in letter case are one file, and an existing
+// file keeps its spelling.
+QString DataFilePath(const QString& fileName);
+bool DataFileExists(const QString& fileName);
+
+// The file's bytes, or nothing when it cannot be read.
+std::optional<QByteArray> ReadDataFile(const QString& fileName);
+
+// Replaces the file as a whole or not at all; on failure says why in error.
+bool WriteDataFile(const QString& fileName, const QByteArray& bytes, QString* error);
+
+}  // namespace zarvelo::platform

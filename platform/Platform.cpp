@@ -1,0 +1,122 @@
+// Qt implementations of the platform layer.
+#include "platform/Platform.h"
+
+#include "platform/WavePlayer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QThread>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <memory>
+
+namespace zarvelo::platform {
+
+namespace {
+MessageBoxHandler g_messageBoxHandler;
+SoundHook g_soundHook;
+QString g_programDirectory;
+QDate g_today;
+WaitHook g_waitHook;
+}  // namespace
+
+void ShowMessageBox(const QString& text, const QString& title, MessageIcon icon) {
+    if (g_messageBoxHandler) {
+        g_messageBoxHandler(MessageBoxCall{text, title, icon});
+        return;
+    }
+    QMessageBox box;
+    box.setText(text);
+    box.setWindowTitle(title.isEmpty() ? QStringLiteral("Zarvelo?") : title);
+    switch (icon) {
+        case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+        case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+void SetMessageBoxHandler(MessageBoxHandler handler) { g_messageBoxHandler = std::move(handler); }
+
+void PlayWave(const QString& fileName) {
+    if (g_soundHook) {
+        g_soundHook(fileName);
+        return;
+    }
+    const QString path = ProgramFilePath(fileName);
+    if (!QFileInfo(path).isFile()) return;
+    static WavePlayer* player = new WavePlayer;  // lives as long as the program
+    player->play(path);
+}
+
+void SetSoundHook(SoundHook hook) { g_soundHook = std::move(hook); }
+
+QString ProgramDirectory() {
+    if (!g_programDirectory.isEmpty()) return g_programDirectory;
+    return QCoreApplication::applicationDirPath();
+}
+
+void SetProgramDirectory(const QString& directory) { g_programDirectory = directory; }
+
+QString ProgramFilePath(const QString& fileName) {
+    // The directory and the name are joined by a backslash on the original platform; here the
+    // native separator does that job.
+    return QDir(ProgramDirectory()).filePath(fileName);
+}
+
+QDate Today() { return g_today.isValid() ? g_today : QDate::currentDate(); }
+
+void SetToday(const QDate& date) { g_today = date; }
+
+QString ShortDateText(const QDate& date) {
+    // Year first with four digits, as Japanese short dates are written: never ambiguous.
+    return date.toString(QStringLiteral("yyyy/MM/dd"));
+}
+
+void StartupWait(int milliseconds) {
+    if (g_waitHook) {
+        g_waitHook(milliseconds);
+        return;
+    }
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+void SetStartupWaitHook(WaitHook hook) { g_waitHook = std::move(hook); }
+
+void TraceMoment(const char* what) {
+    static const bool enabled = qEnvironmentVariableIsSet("ZARVELO_TRACE");
+    if (!enabled) return;
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    std::fprintf(stderr, "zarvelo-trace %s %lld\n", what,
+                 static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+}
+
+QFont UiFont(const QString& family, double points, bool bold, bool italic) {
+    QStringList families;
+    if (family == QLatin1String("Arial")) {
+        families = {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    } else if (family == QLatin1String("MS PGothic")) {
+        families = {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")};
+    } else if (family == QLatin1String("Small Fonts")) {
+        families = {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")};
+    } else {  // "System" and the window default
+        families = {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")};
+    }
+    // Japanese text falls back to the Gothic face.
+    families << QStringLiteral("IPAPGothic") << QStringLiteral("IPAGothic");
+    QFont font;
+    font.setFamilies(families);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0))));
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+}  // namespace zarvelo::platform

@@ -1,0 +1,60 @@
+// The stand-in for the operating system: message boxes, sounds, directories, the clock, the start-up wait and fonts.
+#pragma once
+
+#include <QDate>
+#include <QFont>
+#include <QString>
+#include <functional>
+
+namespace zarvelo::platform {
+
+enum class MessageIcon { None, Information, Warning, Critical };
+
+struct MessageBoxCall {
+    QString text;
+    QString title;
+    MessageIcon icon = MessageIcon::None;
+};
+
+// A modal box with one OK button; returns when it has been closed.
+void ShowMessageBox(const QString& text, const QString& title = QString(),
+                    MessageIcon icon = MessageIcon::None);
+
+// Replaces the real box (tests); an empty handler restores it.
+using MessageBoxHandler = std::function<void(const MessageBoxCall&)>;
+void SetMessageBoxHandler(MessageBoxHandler handler);
+
+// Starts a wave file from the program's directory without waiting for it; a missing file is silent
+// and a new sound stops the one still playing.
+void PlayWave(const QString& fileName);
+
+// Receives the name of every wave started instead of playing it (tests); empty restores real sound.
+using SoundHook = std::function<void(const QString& fileName)>;
+void SetSoundHook(SoundHook hook);
+
+// Where the program and its wave files lie.
+QString ProgramDirectory();
+void SetProgramDirectory(const QString& directory);  // tests; empty restores the real one
+
+// The program's directory, followed by a backslash and the file name, as a usable local path.
+QString ProgramFilePath(const QString& fileName);
+
+// Today's date, and the short text the ranking shows for a date.
+QDate Today();
+void SetToday(const QDate& date);  // tests; an invalid date restores the clock
+QString ShortDateText(const QDate& date);
+
+// Blocks the user-interface thread for the start-up wait.
+void StartupWait(int milliseconds);
+using WaitHook = std::function<void(int milliseconds)>;
+void SetStartupWaitHook(WaitHook hook);  // tests look at the screen instead of waiting
+
+// With ZARVELO_TRACE set, prints the moment (wall clock, nanoseconds) on standard error, for
+// the start-up benchmark.
+void TraceMoment(const char* what);
+
+// A font by the name the layout uses ("Small Fonts", "Arial", "MS PGothic", "System" or empty for
+// the window's default), mapped to the fonts of this system; size in points at 96 dpi.
+QFont UiFont(const QString& family, double points, bool bold = false, bool italic = false);
+
+}  // namespace zarvelo::platform

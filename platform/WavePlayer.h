@@ -1,0 +1,37 @@
+// Plays PCM wave files through the default audio output, one at a time.
+#pragma once
+
+#include <QAudioFormat>
+#include <QBuffer>
+#include <QByteArray>
+#include <QString>
+#include <map>
+#include <memory>
+#include <optional>
+
+class QAudioSink;
+
+namespace zarvelo::platform {
+
+// The samples and format of a PCM wave file, or nothing when it is not one we can play.
+struct WaveData {
+    QAudioFormat format;
+    QByteArray samples;
+};
+std::optional<WaveData> ParseWave(const QByteArray& bytes);
+
+class WavePlayer {
+public:
+    WavePlayer();
+    ~WavePlayer();
+    // Starts the file without waiting; stops whatever still plays. Missing or unreadable
+    // files are silent.
+    void play(const QString& path);
+
+private:
+    std::map<QString, std::optional<WaveData>> cache_;  // each file is read once
+    std::unique_ptr<QAudioSink> sink_;
+    std::unique_ptr<QBuffer> buffer_;
+};
+
+}  // namespace zarvelo::platform

@@ -1,0 +1,77 @@
+// Staking credit, starting a game, repeating the last stake and bankruptcy.
+#include "rules/Betting.h"
+
+#include "platform/Platform.h"
+#include "rules/Dealing.h"
+#include "rules/Poker.h"
+#include "screen/CardChart.h"
+#include "screen/ScreenObject.h"
+#include "state/GameState.h"
+#include "tables/PointTables.h"
+#include "windows/MainForm.h"
+
+namespace zarvelo {
+
+void ResetAfterGameOver() {
+    Bet = 0;
+    Win = 0;
+    GameOver = false;
+}
+
+void StartGame() {
+    LastBet = Bet;
+    SetButtonMode(ButtonMode::Playing);
+    MessageText = QStringLiteral("Select the first card please !");
+    ShowStatus();
+    FirstSelection = true;
+    GameInProgress = true;
+    DealTable();
+    EvaluatePokerHand();
+    RefreshTable();
+    platform::PlayWave(QStringLiteral("crystal.wav"));
+}
+
+void RepeatLastBet() {
+    if (Bet == 0 && Credit == 0) {
+        GoBankrupt();
+        return;
+    }
+    if (Credit < LastBet) {
+        Bet = Credit;
+        Credit = 0;
+    } else {
+        Bet = LastBet;
+        Credit -= LastBet;
+    }
+    BuildPointTable();
+    ResetPointTable();
+    ResetCardChart();
+    SetPokerPrizes();
+    ShowPokerTable();
+    ScalePointValues();
+    ResetPointValues();
+    RefreshPanels();
+    StartGame();
+}
+
+void GoBankrupt() {
+    platform::ShowMessageBox(QString::fromUtf8("破産しました。再度ゲームを開始します"));
+    Bet = 0;
+    Credit = kCreditAfterBankruptcy;
+    BankruptCount = SaturatingAdd(BankruptCount, 1);
+    ShowStatus();
+}
+
+void SetButtonMode(ButtonMode mode) {
+    MainForm& f = MainForm::instance();
+    const bool playing = mode == ButtonMode::Playing;
+    for (QPushButton* button : {f.CommandBet, f.CommandNextGame, f.CommandRepeatBet})
+        button->setVisible(!playing);
+    if (!playing) {
+        f.CommandBet->setEnabled(true);
+        f.CommandRepeatBet->setEnabled(false);
+    }
+    f.CommandNextGame->setEnabled(true);
+}
+
+}  // namespace zarvelo

@@ -1,0 +1,22 @@
+// The deck, the deal, the table drawing and the marking of playable cards.
+#pragma once
+
+#include <functional>
+
+namespace zarvelo {
+
+// Readies the card library for the main window; on failure tells the user and returns false,
+// after which the program must end.
+bool LoadCardLibrary();
+
+void ShuffleDeck();
+void DealTable();
+void DrawTable();
+void ShowPlayableCards();
+void RefreshTable();
+
+// The shuffle's random numbers, uniform in [0, 1); tests replace the source to fix a deck.
+using RandomSource = std::function<double()>;
+void SetRandomSource(RandomSource source);  // empty restores the clock-seeded generator
+
+}  // namespace zarvelo

@@ -1,0 +1,20 @@
+// Copies game state into the main window's status labels, "Card Point" and "Porker Prize" panels.
+#pragma once
+
+namespace zarvelo {
+
+void ShowStatus();
+void ShowCardPoints();
+void ResetPointValues();
+void ShowPokerTable();
+void RefreshPanels();
+
+// The "Card Point" view for n cards taken in the stage: the entry shown in the bottom row and
+// the highlighted row, -1 for none.
+struct CardPointView {
+    int firstEntry;
+    int highlightedRow;
+};
+CardPointView CardPointViewFor(int cardsInStage);
+
+}  // namespace zarvelo

@@ -1,0 +1,121 @@
+// The data-file format against fixed bytes: what we write, and what we read from any writer.
+#include <gtest/gtest.h>
+
+#include "files/DataFileCodec.h"
+
+namespace zarvelo::codec {
+namespace {
+
+const PlayerRecordType kFresh{"NewPlayer", 100, 0, 1};
+const RankingEntry kDefaultEntry{0, 1, 0, "NewPlayer", QDate(2026, 12, 7)};
+
+TEST(DataFileCodec, WritesRecordLinesByteForByte) {
+    struct Case { PlayerRecordType record; QByteArray bytes; };
+    const Case cases[] = {
+        {{"Taro", 87, 2, 12}, "\"Taro\",87,2,12\r\n"},
+        {{"NewPlayer", 100, 0, 1}, "\"NewPlayer\",100,0,1\r\n"},
+        {{QString::fromUtf8("太郎"), 5, 0, 3}, "\"\x91\xBE\x98\x59\",5,0,3\r\n"},
+        {{QString::fromUtf8("ﾀﾛｳ"), -4, 1, 0}, "\"\xC0\xDB\xB3\",-4,1,0\r\n"},
+        {{"Ta,ro", 0, 0, 1}, "\"Ta,ro\",0,0,1\r\n"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(EncodePlayerLine(c.record), c.bytes) << c.bytes.toStdString();
+    EXPECT_EQ(EncodeRankingLine({23, 1, 23, "Taro", QDate(1998, 12, 3)}),
+              QByteArray("23,1,23,\"Taro\",#1998-12-03#\r\n"));
+    EXPECT_EQ(EncodeRankingLine({0, 1, 0, QString::fromUtf8("花子"), QDate(2026, 1, 9)}),
+              QByteArray("0,1,0,\"\x89\xD4\x8E\x71\",#2026-01-09#\r\n"));
+}
+
+TEST(DataFileCodec, ReadsPlayerFilesFromAnyWriter) {
+    struct Case { const char* what; QByteArray bytes; PlayerRecordType expected; };
+    const Case cases[] = {
+        {"our own line", "\"Taro\",87,2,12\r\n", {"Taro", 87, 2, 12}},
+        {"Japanese name", "\"\x91\xBE\x98\x59\",5,0,3\r\n", {QString::fromUtf8("太郎"), 5, 0, 3}},
+        {"two records keep the second", "\"Taro\",87,2,12\r\n\"Jiro\",9,1,4\r\n", {"Jiro", 9, 1, 4}},
+        {"comma inside quotes", "\"Ta,ro\",3,0,1\r\n", {"Ta,ro", 3, 0, 1}},
+        {"no final line end", "\"Taro\",87,2,12", {"Taro", 87, 2, 12}},
+        {"LF line ends and blank lines", "\n\"Taro\",87,2,12\n\n", {"Taro", 87, 2, 12}},
+        {"blanks before fields", "  \"Taro\", 87,\t2, 12\r\n", {"Taro", 87, 2, 12}},
+        {"unquoted name", "Taro,87,2,12\r\n", {"Taro", 87, 2, 12}},
+        {"empty file", "", kFresh},
+        {"truncated after the name", "\"Taro\",8", {"Taro", 8, 0, 1}},
+        {"name only", "\"Taro\"", {"Taro", 100, 0, 1}},
+        {"number of the wrong kind", "\"Taro\",abc,2,12\r\n", {"Taro", 100, 2, 12}},
+        {"number too large", "\"Taro\",99999999999,2,12\r\n", {"Taro", 100, 2, 12}},
+        {"quoted number", "\"Taro\",\"87\",2,12\r\n", {"Taro", 100, 2, 12}},
+        {"negative credit", "\"Taro\",-5,2,12\r\n", {"Taro", 0, 2, 12}},
+        {"empty name", "\"\",87,2,12\r\n", {"NewPlayer", 87, 2, 12}},
+        {"unterminated quote", "\"Taro,87,2,12\r\n", {"Taro,87,2,12\r\n", 100, 0, 1}},
+    };
+    for (const Case& c : cases) {
+        const PlayerRecordType r = DecodePlayerFile(c.bytes, kFresh);
+        EXPECT_EQ(r.Name, c.expected.Name) << c.what;
+        EXPECT_EQ(r.Credit, c.expected.Credit) << c.what;
+        EXPECT_EQ(r.BankruptCount, c.expected.BankruptCount) << c.what;
+        EXPECT_EQ(r.GamesPlayed, c.expected.GamesPlayed) << c.what;
+    }
+    const PlayerRecordType noise = DecodePlayerFile(QByteArray("\x00\xff\x81,\x01", 5), kFresh);
+    EXPECT_EQ(noise.Credit, 100);
+    EXPECT_EQ(noise.GamesPlayed, 1);
+}
+
+QByteArray FiveLines() {
+    QByteArray bytes;
+    for (int i = 0; i < 5; ++i)
+        bytes += EncodeRankingLine({40 - i, 1 + i, 41 - i, QString("P%1").arg(i + 1), QDate(2025, 1, 1 + i)});
+    return bytes;
+}
+
+TEST(DataFileCodec, ReadsRankingsWholeShortAndBroken) {
+    const auto whole = DecodeRankingFile(FiveLines(), kDefaultEntry);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(whole[i].Cards, 40 - i);
+        EXPECT_EQ(whole[i].Stage, 1 + i);
+        EXPECT_EQ(whole[i].Score, 41 - i);
+        EXPECT_EQ(whole[i].PlayerName, QString("P%1").arg(i + 1));
+        EXPECT_EQ(whole[i].Date, QDate(2025, 1, 1 + i));
+    }
+    // A file cut after three lines: those three, then default entries.
+    const QByteArray bytes = FiveLines();
+    int cut = 0;
+    for (int line = 0; line < 3; ++line) cut = bytes.indexOf("\r\n", cut) + 2;
+    const auto shortRanking = DecodeRankingFile(bytes.left(cut + 4), kDefaultEntry);
+    EXPECT_EQ(shortRanking[2].Cards, 38);
+    EXPECT_EQ(shortRanking[3].Cards, 37);  // the partial fourth line kept what it had
+    EXPECT_EQ(shortRanking[3].PlayerName, "NewPlayer");
+    EXPECT_EQ(shortRanking[4].Cards, 0);
+    EXPECT_EQ(shortRanking[4].Date, QDate(2026, 12, 7));
+
+    const auto broken = DecodeRankingFile("x,1,2,\"A\",#2025-13-40#\r\n", kDefaultEntry);
+    EXPECT_EQ(broken[0].Cards, 0);
+    EXPECT_EQ(broken[0].Stage, 1);
+    EXPECT_EQ(broken[0].PlayerName, "A");
+    EXPECT_EQ(broken[0].Date, QDate(2026, 12, 7));
+
+    const auto empty = DecodeRankingFile("", kDefaultEntry);
+    for (const RankingEntry& e : empty) EXPECT_EQ(e.PlayerName, "NewPlayer");
+}
+
+TEST(DataFileCodec, RankingsKeepFileOrderAndLaterRoundsWin) {
+    QByteArray bytes = "5,1,5,\"Low\",#2025-01-01#\r\n50,2,60,\"High\",#2025-01-02#\r\n";
+    auto ranking = DecodeRankingFile(bytes, kDefaultEntry);
+    EXPECT_EQ(ranking[0].Cards, 5);  // not sorted on loading
+    EXPECT_EQ(ranking[1].Cards, 50);
+    bytes = FiveLines() + "99,3,99,\"Again\",#2025-02-02#\r\n";
+    ranking = DecodeRankingFile(bytes, kDefaultEntry);
+    EXPECT_EQ(ranking[0].PlayerName, "Again");
+    EXPECT_EQ(ranking[1].PlayerName, "P2");
+}
+
+TEST(DataFileCodec, RoundTripsWhatItWrites) {
+    const PlayerRecordType records[] = {{"Taro", 87, 2, 12}, {QString::fromUtf8("山田　花子"), 2147483647, 0, 1},
+                                        {"a b", -2147483647 - 1, 3, 9}};
+    for (const auto& r : records) {
+        const auto back = DecodePlayerFile(EncodePlayerLine(r), kFresh);
+        EXPECT_EQ(back.Name, r.Name);
+        EXPECT_EQ(back.Credit, std::max(r.Credit, 0));
+        EXPECT_EQ(back.GamesPlayed, r.GamesPlayed);
+    }
+}
+
+}  // namespace
+}  // namespace zarvelo::codec

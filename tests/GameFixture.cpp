@@ -1,0 +1,84 @@
+// Setting up and tearing down the shared test fixture.
+#include "tests/GameFixture.h"
+
+#include <QPushButton>
+#include <QTest>
+
+#include "platform/Platform.h"
+#include "rules/Betting.h"
+#include "rules/Dealing.h"
+#include "screen/CardChart.h"
+#include "screen/ScreenObject.h"
+#include "tables/PlayerData.h"
+#include "tables/PointTables.h"
+#include "windows/MainForm.h"
+#include "windows/TableView.h"
+
+namespace zarvelo::testing {
+
+void GameFixture::SetUp() {
+    ASSERT_TRUE(directory.isValid());
+    ResetGameState();
+    platform::SetProgramDirectory(directory.path());
+    platform::SetToday(QDate(2026, 12, 7));
+    boxes = std::make_unique<platform::MessageBoxRecorder>();
+    platform::SetSoundHook([this](const QString& name) { sounds << name; });
+}
+
+void GameFixture::TearDown() {
+    MainForm::destroyInstance();
+    platform::SetSoundHook({});
+    boxes.reset();
+    platform::SetToday(QDate());
+    platform::SetProgramDirectory(QString());
+}
+
+MainForm& GameFixture::Form() {
+    MainForm& form = MainForm::instance();
+    if (!form.isVisible()) form.show();
+    return form;
+}
+
+MainForm& GameFixture::StartUp() {
+    MainForm& form = Form();
+    FirstSelection = true;
+    Stage = 1;
+    ResetRecordForNewPlayer();
+    CopyRecordToState();
+    MakeDefaultRanking();
+    BuildPointTable();
+    FillCardChart();
+    form.LabelMessage->setText("Please bet and start");
+    SetButtonMode(ButtonMode::Betting);
+    for (int i = 1; i <= 5; ++i) form.FrameNotice[i]->hide();
+    MainCaption = "Zarvelo(" + PlayerName + ")";
+    ResetCardChart();
+    ShowStatus();
+    form.Form_Paint();
+    return form;
+}
+
+void GameFixture::ClickTable(int x, int y) {
+    QTest::mouseClick(MainForm::instance().table(), Qt::LeftButton, {}, QPoint(x, y));
+}
+
+void GameFixture::Press(QPushButton* button) {
+    ASSERT_TRUE(button->isVisible() && button->isEnabled()) << button->text().toStdString();
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void GameFixture::ArrangeDeal(const std::vector<CardNumber>& row, const std::vector<CardNumber>& rest) {
+    Deck.fill(0);
+    for (int i = 0; i < 5; ++i) {
+        TableCards[i + 1] = row[i];
+        Deck[i] = row[i];
+    }
+    for (size_t i = 0; i < rest.size(); ++i) Deck[5 + i] = rest[i];
+    DeckPosition = 5;
+    FillCardChart();
+    for (CardNumber card : row)
+        if (card) CardChart[(card - 1) / 13][(card - 1) % 13] = ' ';
+    RefreshTable();
+}
+
+}  // namespace zarvelo::testing

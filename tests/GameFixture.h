@@ -1,0 +1,51 @@
+// A fresh game state, a private program directory, recorded message boxes and sounds for every test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+#include <vector>
+
+#include "platform/MessageBoxRecorder.h"
+#include "state/GameState.h"
+
+class QPushButton;
+
+namespace zarvelo {
+class MainForm;
+}
+
+namespace zarvelo::testing {
+
+class GameFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The main window, made and shown on first use.
+    static MainForm& Form();
+
+    // The state right after start-up for a new player with 100 credits, window shown.
+    MainForm& StartUp();
+
+    // Real mouse input: a left click on the table at client coordinates, a button click.
+    void ClickTable(int x, int y);
+    void Press(QPushButton* button);
+
+    // Lays out the current deal: the five row cards and the cards still to come, in order.
+    void ArrangeDeal(const std::vector<CardNumber>& row, const std::vector<CardNumber>& rest);
+
+    QTemporaryDir directory;
+    std::unique_ptr<platform::MessageBoxRecorder> boxes;
+    QStringList sounds;
+};
+
+// Card number by suit (1 clubs .. 4 spades) and value (1 ace .. 13 king).
+inline CardNumber CardOf(int suit, int value) { return (suit - 1) * 13 + value; }
+
+// Left edge of row slot i (1 to 5).
+inline int SlotLeft(int slot) { return 7 + 85 * (slot - 1); }
+
+}  // namespace zarvelo::testing

@@ -1,0 +1,279 @@
+// Start-up, shutdown and the secondary windows, driven through real Qt events.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+
+#include "app/Startup.h"
+#include "platform/Platform.h"
+#include "state/GameState.h"
+#include "tests/GameFixture.h"
+#include "windows/MainForm.h"
+#include "windows/SecondaryForms.h"
+#include "windows/SingleWindow.h"
+#include "windows/SplashForm.h"
+
+namespace zarvelo::testing {
+namespace {
+
+class ShellTest : public GameFixture {
+protected:
+    void TearDown() override {
+        platform::SetStartupWaitHook({});
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != &MainForm::instance()) w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        GameFixture::TearDown();
+    }
+
+    // Runs the start-up; returns what the splash showed during its wait.
+    QString RunMain() {
+        QString splashText;
+        int waited = 0;
+        platform::SetStartupWaitHook([&](int ms) {
+            waited = ms;
+            EXPECT_TRUE(SingleWindow<frmSplash>::instance().isVisible());
+            EXPECT_FALSE(MainForm::instance().isVisible());
+            splashText = SingleWindow<frmSplash>::instance().lblLicenseTo->text();
+        });
+        EXPECT_TRUE(Main());
+        EXPECT_EQ(waited, 1300);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return splashText;
+    }
+
+    void Quit() { MainForm::instance().MenuQuit->trigger(); }
+
+    QByteArray Read(const QString& name) const {
+        QFile file(QDir(directory.path()).filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void Write(const QString& name, const QByteArray& bytes) const {
+        QFile file(QDir(directory.path()).filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QStringList Files() const { return QDir(directory.path()).entryList(QDir::Files, QDir::Name); }
+
+    static void Activate(QWidget* window) {
+        QEvent event(QEvent::WindowActivate);
+        QApplication::sendEvent(window, &event);
+    }
+
+    // Opens the name entry from the menu, types a name and presses OK.
+    EnterNameForm& EnterName(const QString& name) {
+        MainForm::instance().MenuEnterUserName->trigger();
+        EnterNameForm& form = SingleWindow<EnterNameForm>::instance();
+        Activate(&form);
+        form.StartingTextPlayer->selectAll();
+        QTest::keyClicks(form.StartingTextPlayer, name);
+        QTest::mouseClick(form.StartingButton, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return form;
+    }
+};
+
+TEST_F(ShellTest, FirstRunStartsWithANewPlayerAndSavesThreeFiles) {
+    EXPECT_EQ(RunMain(), "player :  NewPlayer");
+    MainForm& f = MainForm::instance();
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_FALSE(SingleWindow<frmSplash>::exists());
+    EXPECT_EQ(f.windowTitle(), "Zarvelo(NewPlayer)");
+    EXPECT_EQ(f.LabelCredit->text(), "100");
+    EXPECT_EQ(f.LabelMessage->text(), "Please bet and start");
+    EXPECT_TRUE(f.CommandBet->isEnabled());
+    EXPECT_FALSE(f.CommandRepeatBet->isEnabled());
+    EXPECT_EQ(sounds, QStringList{"Chime_2.wav"});
+    EXPECT_TRUE(Files().isEmpty());
+    Quit();
+    EXPECT_TRUE(boxes->calls.empty());
+    EXPECT_EQ(Files(), QStringList({"NewPlayer.dat", "Ranking.dat", "default.dat"}));
+}
+
+TEST_F(ShellTest, TheLastPlayerAndRankingComeBack) {
+    Write("default.dat", "\"Taro\",87,2,12\r\n");
+    Write("Ranking.dat", QByteArray("23,1,23,\"Taro\",#1998-12-03#\r\n").repeated(5));
+    EXPECT_EQ(RunMain(), "player :  Taro");
+    EXPECT_EQ(Credit, 87);
+    EXPECT_EQ(BankruptCount, 2);
+    EXPECT_EQ(Ranking[4].Date, QDate(1998, 12, 3));
+    EXPECT_EQ(MainForm::instance().windowTitle(), "Zarvelo(Taro)");
+}
+
+TEST_F(ShellTest, QuittingWithAStakeWarnsOnceAndLosesIt) {
+    RunMain();
+    MainForm& f = MainForm::instance();
+    for (int i = 0; i < 3; ++i) QTest::mouseClick(f.CommandBet, Qt::LeftButton);
+    Quit();
+    ASSERT_EQ(boxes->calls.size(), 1u);
+    EXPECT_EQ(boxes->calls[0].text, "This bet is discarded.");
+    EXPECT_EQ(boxes->calls[0].title, "Information");
+    EXPECT_EQ(boxes->calls[0].icon, platform::MessageIcon::Warning);
+    EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",97,0,1\r\n");
+    f.close();  // a second close saves nothing again
+    EXPECT_EQ(boxes->calls.size(), 1u);
+}
+
+TEST_F(ShellTest, QuittingDuringAGameWarnsAndKeepsNoWinnings) {
+    RunMain();
+    MainForm& f = MainForm::instance();
+    QTest::mouseClick(f.CommandBet, Qt::LeftButton);
+    QTest::mouseClick(f.CommandNextGame, Qt::LeftButton);
+    Win = 40;
+    f.close();
+    ASSERT_EQ(boxes->calls.size(), 1u);
+    EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",99,0,1\r\n");
+}
+
+TEST_F(ShellTest, QuittingAfterAGameOverDoesNotWarn) {
+    RunMain();
+    MainForm& f = MainForm::instance();
+    QTest::mouseClick(f.CommandBet, Qt::LeftButton);
+    QTest::mouseClick(f.CommandNextGame, Qt::LeftButton);
+    ArrangeDeal({CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)}, {CardOf(2, 9)});
+    Win = 0;
+    ClickTable(SlotLeft(1) + 10, 200);
+    ASSERT_TRUE(GameOver);
+    Quit();
+    EXPECT_TRUE(boxes->calls.empty());
+    EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",99,0,2\r\n");
+    EXPECT_TRUE(Read("Ranking.dat").startsWith("1,1,1,\"NewPlayer\",#2026-12-07#\r\n"));
+}
+
+TEST_F(ShellTest, OkWithoutAChangeWritesNothingAndKeepsTheTable) {
+    RunMain();
+    EnterNameForm& form = EnterName("NewPlayer");
+    (void)form;
+    EXPECT_FALSE(SingleWindow<EnterNameForm>::exists());
+    EXPECT_TRUE(Files().isEmpty());
+    EXPECT_EQ(DeckPosition, 0);
+}
+
+TEST_F(ShellTest, ChangingPlayersSavesTheOutgoingAndLoadsOrCreatesTheIncoming) {
+    RunMain();
+    MainForm& f = MainForm::instance();
+    EnterName("Taro");
+    EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",100,0,1\r\n");
+    EXPECT_EQ(Read("default.dat"), "\"NewPlayer\",100,0,1\r\n");
+    EXPECT_EQ(PlayerName, "Taro");
+    EXPECT_EQ(Credit, 100);
+    EXPECT_EQ(PlayerRecord.GamesPlayed, 1);
+    EXPECT_EQ(f.windowTitle(), "Zarvelo?(Taro)");
+    EXPECT_TRUE(FirstSelection);
+    EXPECT_FALSE(GameInProgress);
+    EXPECT_EQ(f.LabelMessage->text(), "Please bet and start");
+    EXPECT_TRUE(f.CommandBet->isVisible());
+
+    Credit = 3;  // live credit, not yet in the record
+    Write("NewPlayer.dat", "\"NewPlayer\",42,1,5\r\n");
+    EnterName("NewPlayer");
+    EXPECT_EQ(Read("Taro.dat"), "\"Taro\",100,0,1\r\n");
+    EXPECT_EQ(PlayerName, "NewPlayer");
+    EXPECT_EQ(Credit, 42);
+    EXPECT_EQ(BankruptCount, 1);
+    EXPECT_EQ(PlayerRecord.GamesPlayed, 5);
+}
+
+TEST_F(ShellTest, ANameDifferingInCaseFindsTheSameFile) {
+    RunMain();
+    Write("Taro.dat", "\"Taro\",70,0,4\r\n");
+    EnterName("taro");
+    EXPECT_EQ(PlayerName, "Taro");  // the name stored in the file
+    EXPECT_EQ(Credit, 70);
+}
+
+TEST_F(ShellTest, AChangeDuringAGameAbandonsIt) {
+    RunMain();
+    MainForm& f = MainForm::instance();
+    QTest::mouseClick(f.CommandBet, Qt::LeftButton);
+    QTest::mouseClick(f.CommandNextGame, Qt::LeftButton);
+    ASSERT_TRUE(GameInProgress);
+    EnterName("Taro");
+    EXPECT_FALSE(GameInProgress);
+    EXPECT_EQ(Bet, 0);
+    EXPECT_EQ(Win, 0);
+    ClickTable(SlotLeft(1) + 10, 200);
+    EXPECT_EQ(TotalCards, 0);
+    EXPECT_EQ(f.LabelMessage->text(), "Please bet and start");
+    EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",100,0,1\r\n");  // the stake was never saved
+}
+
+TEST_F(ShellTest, RefusedNamesKeepTheWindowOpenWithTheText) {
+    RunMain();
+    for (const char* name : {"a/b", "Ranking", "trailing.", ""}) {
+        const size_t before = boxes->calls.size();
+        MainForm::instance().MenuEnterUserName->trigger();
+        EnterNameForm& form = SingleWindow<EnterNameForm>::instance();
+        Activate(&form);
+        form.StartingTextPlayer->clear();
+        QTest::keyClicks(form.StartingTextPlayer, name);
+        QTest::keyClick(form.StartingTextPlayer, Qt::Key_Return);
+        ASSERT_EQ(boxes->calls.size(), before + 1) << name;
+        EXPECT_TRUE(SingleWindow<EnterNameForm>::exists()) << name;
+        EXPECT_EQ(form.StartingTextPlayer->text(), name);
+        EXPECT_EQ(PlayerName, "NewPlayer");
+    }
+    EXPECT_TRUE(Files().isEmpty());
+}
+
+TEST_F(ShellTest, ActivationFillsTheNameAndSelectsSixteenCharacters) {
+    RunMain();
+    EnterName("abcdefghijklmnopqrst");
+    EXPECT_EQ(PlayerName, "abcdefghijklmnopqrst");
+    MainForm::instance().MenuEnterUserName->trigger();
+    EnterNameForm& form = SingleWindow<EnterNameForm>::instance();
+    Activate(&form);
+    EXPECT_EQ(form.StartingTextPlayer->text(), "abcdefghijklmnopqrst");
+    EXPECT_EQ(form.StartingTextPlayer->selectedText(), "abcdefghijklmnop");
+    EXPECT_EQ(PreviousPlayerName, "abcdefghijklmnopqrst");
+}
+
+TEST_F(ShellTest, WindowsOpenOnceAndShowFreshValuesOnActivation) {
+    RunMain();
+    MainForm& f = MainForm::instance();
+    f.MenuUserInformation->trigger();
+    UserInfoForm* first = &SingleWindow<UserInfoForm>::instance();
+    f.MenuUserInformation->trigger();
+    EXPECT_EQ(&SingleWindow<UserInfoForm>::instance(), first);
+    Credit = 12;  // live only: the window shows the record
+    Activate(first);
+    EXPECT_EQ(first->LabelPlayer->text(), "NewPlayer");
+    EXPECT_EQ(first->LabelCredit->text(), "100");
+    EXPECT_EQ(first->LabelBankrupt->text(), "0");
+    QTest::mouseClick(first->CommandClose, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(SingleWindow<UserInfoForm>::exists());
+
+    Ranking[0] = {31, 2, 83, "Taro", QDate(2026, 11, 30)};
+    f.MenuRankingInformation->trigger();
+    RankingForm& ranking = SingleWindow<RankingForm>::instance();
+    Activate(&ranking);
+    EXPECT_EQ(ranking.LabelPlayer[0]->text(), "Taro");
+    EXPECT_EQ(ranking.LabelRound[0]->text(), "2");
+    EXPECT_EQ(ranking.LabelCards[0]->text(), "31");
+    EXPECT_EQ(ranking.LabelScore[0]->text(), "83");
+    EXPECT_EQ(ranking.LabelDate[0]->text(), "2026/11/30");
+    EXPECT_EQ(ranking.LabelPlayer[4]->text(), "NewPlayer");
+
+    f.MenuHowToPlay->trigger();
+    HelpForm& help = SingleWindow<HelpForm>::instance();
+    EXPECT_EQ(help.Label1[3]->text(), QString::fromUtf8(" 1:Betボタンで掛金を積む"));
+    QTest::mouseClick(help.CommandHelpOK, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(SingleWindow<HelpForm>::exists());
+}
+
+TEST_F(ShellTest, QuittingClosesEveryWindow) {
+    RunMain();
+    MainForm& f = MainForm::instance();
+    f.MenuRankingInformation->trigger();
+    f.MenuHowToPlay->trigger();
+    Quit();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(SingleWindow<RankingForm>::exists());
+    EXPECT_FALSE(SingleWindow<HelpForm>::exists());
+}
+
+}  // namespace
+}  // namespace zarvelo::testing

@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Plays one game of the built program in a real X server, as a user would, and checks the files
+# it leaves. Usage: play_under_xvfb.sh BIN_DIR OUTPUT_DIR
+set -euo pipefail
+bin=$1
+out=$2
+rm -rf "$out"
+mkdir -p "$out"
+work=$(mktemp -d)
+trap 'kill "$game" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+# An empty program directory of the game's own, so its data files start from nothing.
+cp "$bin/zarvelo" "$bin"/*.wav "$work/"
+export HOME="$work/home" XDG_DATA_HOME="$work/home/data" XDG_RUNTIME_DIR="$work/run"
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
+xvfb=$!
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+export QT_QPA_PLATFORM=xcb
+
+fail() { echo "e2e: $*" >&2; shot failure; exit 1; }
+shot() { import -window root "$out/$1.png" 2>/dev/null || true; }
+pixel() {  # colour of a screen pixel as "r,g,b"
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+        sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+
+(cd "$work" && exec ./zarvelo >"$out/game.log" 2>&1) &
+game=$!
+
+splash=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game" 2>/dev/null | head -1) ||
+    fail "no window appeared"
+shot 01-splash
+main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zarvelo\(NewPlayer\)$' | head -1) ||
+    fail "the main window titled Zarvelo(NewPlayer) did not appear"
+[ "$main" != "$splash" ] || fail "the splash has the main window's title"
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$main")"
+[ "$WIDTH" -eq 427 ] || fail "client width $WIDTH, not 427"
+menu=$((HEIGHT - 310))
+[ "$menu" -gt 10 ] && [ "$menu" -lt 60 ] || fail "client height $HEIGHT leaves no room for a 310-pixel table"
+wx=$X
+wy=$((Y + menu))  # top left of the table
+shot 02-main
+[ "$(pixel $((wx + 200)) $((wy + 150)))" = "0,0,0" ] || fail "the table is not black"
+[ "$(pixel $((wx + 200)) $((wy - menu / 2)))" != "0,0,0" ] || fail "no menu bar above the table"
+
+click() { xdotool mousemove "$((wx + $1))" "$((wy + $2))" click 1; sleep 0.15; }
+betVisible() { [ "$(pixel $((wx + 320)) $((wy + 288)))" != "0,0,0" ]; }
+
+click 320 288  # "1 Bet"
+click 376 288  # "Start"
+sleep 0.3
+betVisible && fail "the buttons did not disappear when the game started"
+shot 03-dealt
+
+over=0
+for round in $(seq 400); do
+    slot=$(((round - 1) % 5))
+    click $((7 + 85 * slot + 35)) 215
+    # A cleared stage shows a message box; OK goes on with the next deck.
+    if box=$(xdotool search --onlyvisible --name '^Zarvelo\?$' 2>/dev/null | head -1); then
+        [ -n "$box" ] && { shot 04-stage-clear; xdotool key --window "$box" Return; sleep 0.3; }
+    fi
+    [ "$round" -eq 3 ] && shot 04-first-picks
+    if betVisible; then over=1; break; fi
+done
+[ "$over" -eq 1 ] || fail "the game did not end"
+shot 05-game-over
+
+# Quit through the menu: the first menu, then its only item.
+xdotool mousemove "$((wx + 20))" "$((wy - menu / 2))" click 1
+sleep 0.4
+shot 06-menu
+xdotool mousemove "$((wx + 30))" "$((wy + 12))" click 1
+for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game" 2>/dev/null && fail "the game did not quit from the menu"
+wait "$game" || fail "the game exited with an error"
+
+today=$(date +%Y-%m-%d)
+for f in NewPlayer.dat default.dat Ranking.dat; do [ -f "$work/$f" ] || fail "$f was not written"; done
+line=$(cat "$work/NewPlayer.dat")
+printf '%s' "$line" | grep -Eq $'^"NewPlayer",[0-9]+,0,2\r$' || fail "unexpected player line: $line"
+cmp -s "$work/NewPlayer.dat" "$work/default.dat" || fail "default.dat differs from NewPlayer.dat"
+[ "$(wc -l <"$work/Ranking.dat")" -eq 5 ] || fail "Ranking.dat does not have five lines"
+[ "$(tr -cd '\r' <"$work/Ranking.dat" | wc -c)" -eq 5 ] || fail "Ranking.dat lines do not end in CR LF"
+head -1 "$work/Ranking.dat" | grep -Eq $'^[1-9][0-9]*,1,[1-9][0-9]*,"NewPlayer",#'"$today"$'#\r$' ||
+    fail "the game is not first in the ranking: $(head -1 "$work/Ranking.dat")"
+tail -n 4 "$work/Ranking.dat" | grep -Evq $'^[0-9]+,[0-9]+,[0-9]+,"[^"]*",#[0-9]{4}-[0-9]{2}-[0-9]{2}#\r$' &&
+    fail "a ranking line is malformed"
+iconv -f CP932 -t UTF-8 "$work/Ranking.dat" >/dev/null || fail "Ranking.dat is not in code page 932"
+cp "$work"/*.dat "$out/"
+echo "e2e: played $round clicks; credit line: $line"

@@ -1,0 +1,100 @@
+// Renders a window of the game to a PNG, for comparing it with the layout by eye.
+// Usage: render_window [--scale N] [--window main|splash|name|ranking|user|help]
+//                      [--deal] [--picks N] OUTPUT.png
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "app/Startup.h"
+#include "cardlib/CardLib.h"
+#include "platform/MessageBoxRecorder.h"
+#include "platform/Platform.h"
+#include "rules/Betting.h"
+#include "screen/Module1.h"
+#include "screen/ScreenObject.h"
+#include "state/GameState.h"
+#include "windows/MainForm.h"
+#include "windows/SecondaryForms.h"
+#include "windows/SingleWindow.h"
+#include "windows/SplashForm.h"
+#include "windows/TableView.h"
+
+using namespace zarvelo;
+
+namespace {
+
+// Takes up to n cards, each time the leftmost one that may be taken.
+void TakeCards(MainForm& form, int n) {
+    for (int pick = 0; pick < n && GameInProgress; ++pick) {
+        for (int slot = 1; slot <= 5; ++slot) {
+            if (!form.FrameNotice[slot]->isVisible()) continue;
+            form.Form_MouseDown(1, 0, 7 + 85 * (slot - 1) + 30, 200);
+            form.Form_Click();
+            break;
+        }
+    }
+}
+
+QWidget* Prepare(const QString& name) {
+    if (name == "splash") {
+        auto& splash = SingleWindow<frmSplash>::instance();
+        splash.lblLicenseTo->setText(splash.lblLicenseTo->text() + PlayerName);
+        return &splash;
+    }
+    if (name == "name") return &SingleWindow<EnterNameForm>::instance();
+    if (name == "ranking") return &SingleWindow<RankingForm>::instance();
+    if (name == "user") return &SingleWindow<UserInfoForm>::instance();
+    if (name == "help") return &SingleWindow<HelpForm>::instance();
+    return &MainForm::instance();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QByteArray scale = "1";
+    for (int i = 1; i + 1 < argc; ++i)
+        if (QByteArray(argv[i]) == "--scale") scale = argv[i + 1];
+    qputenv("QT_SCALE_FACTOR", scale);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    QCommandLineParser parser;
+    parser.addOption({"scale", "Scale factor.", "N", "1"});
+    parser.addOption({"window", "Window to render.", "NAME", "main"});
+    parser.addOption({"deal", "Start a game of one unit."});
+    parser.addOption({"picks", "Cards to take after the deal.", "N", "0"});
+    parser.addPositionalArgument("output", "PNG file to write.");
+    parser.addHelpOption();
+    parser.process(app);
+    if (parser.positionalArguments().size() != 1) parser.showHelp(2);
+
+    // A start-up in an empty directory of its own, without sound or message boxes.
+    QTemporaryDir directory;
+    platform::SetProgramDirectory(directory.path());
+    platform::SetSoundHook([](const QString&) {});
+    platform::MessageBoxRecorder boxes;
+
+    MainForm& form = MainForm::instance();
+    InitializeProgramState();
+    InitMainWindow();
+    ShowStatus();
+    form.show();
+    form.RepaintNow();
+    if (parser.isSet("deal")) {
+        form.CommandBet_Click();
+        form.CommandNextGame_Click();
+        TakeCards(form, parser.value("picks").toInt());
+    }
+    QWidget* window = Prepare(parser.value("window"));
+    window->show();
+    if (auto* activated = dynamic_cast<ActivatedForm*>(window)) activated->Form_Activate();
+    QApplication::processEvents();
+    const QString output = parser.positionalArguments().first();
+    if (!window->grab().save(output)) {
+        std::fprintf(stderr, "render_window: cannot write %s\n", qPrintable(output));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,110 @@
+// Painting and mouse behaviour of the form controls.
+#include "windows/Controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "cardlib/SuitShapes.h"
+
+namespace zarvelo {
+
+Label::Label(QWidget* parent) : QLabel(parent) {
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setTextFormat(Qt::PlainText);
+}
+
+void Label::setTextColour(const QColor& colour) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, colour);
+    setPalette(pal);
+}
+
+QColor Label::textColour() const { return palette().color(QPalette::WindowText); }
+
+void Label::setBorder(bool on) {
+    border_ = on;
+    update();
+}
+
+void Label::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QRect area = rect();
+    if (border_) {
+        painter.setPen(textColour());
+        painter.drawRect(QRectF(area).adjusted(0.5, 0.5, -0.5, -0.5));
+        area.adjust(1, 0, -1, 0);
+    }
+    painter.setPen(textColour());
+    painter.setFont(font());
+    int flags = static_cast<int>(alignment());
+    flags |= wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
+    painter.drawText(area, flags, text());
+}
+
+void Label::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void Label::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+
+CaptionFrame::CaptionFrame(QWidget* parent, const QString& caption, const QFont& font,
+                           const QColor& colour)
+    : QWidget(parent), caption_(caption), colour_(colour) {
+    setFont(font);
+}
+
+void CaptionFrame::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const int captionMid = metrics.height() / 2;
+    // An etched edge: a dark line with a lighter one beside it.
+    const QRectF outer = QRectF(rect()).adjusted(0.5, captionMid + 0.5, -1.5, -1.5);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawRect(outer);
+    painter.setPen(QColor(255, 255, 255, 110));
+    painter.drawRect(outer.translated(1, 1));
+    const int textWidth = metrics.horizontalAdvance(caption_);
+    const QRect captionBox(7, 0, textWidth + 4, metrics.height());
+    painter.fillRect(captionBox, Qt::black);
+    painter.setPen(colour_);
+    painter.drawText(captionBox, Qt::AlignCenter, caption_);
+}
+
+void CaptionFrame::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void CaptionFrame::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+
+ShapeOutline::ShapeOutline(QWidget* parent, const QColor& colour) : QWidget(parent), colour_(colour) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void ShapeOutline::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QPen pen(colour_);
+    pen.setWidth(1);
+    pen.setCosmetic(false);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+SuitPicture::SuitPicture(QWidget* parent, int suit, bool outlineOnly, const QColor& colour)
+    : QWidget(parent), suit_(suit), outlineOnly_(outlineOnly), colour_(colour) {}
+
+void SuitPicture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (outlineOnly_) {
+        QPen pen(colour_);
+        pen.setWidthF(1.0);
+        pen.setJoinStyle(Qt::RoundJoin);
+        cardlib::PaintSuit(painter, box, suit_, Qt::NoBrush, pen);
+    } else {
+        cardlib::PaintSuit(painter, box, suit_, colour_);
+    }
+}
+
+void SuitPicture::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void SuitPicture::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+
+}  // namespace zarvelo

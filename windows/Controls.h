@@ -1,0 +1,76 @@
+// The small widgets the forms are built from: labels, captioned frames, outlines, suit pictures.
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QWidget>
+
+namespace zarvelo {
+
+// A label with a transparent background that keeps clicks to itself, as a label control does.
+// Text is laid out from the label's top edge with no extra margin, so a small font fits rows
+// as tight as the table's 8-pixel pitch.
+class Label : public QLabel {
+public:
+    explicit Label(QWidget* parent);
+    void setTextColour(const QColor& colour);
+    QColor textColour() const;
+    void setBorder(bool on);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool border_ = false;
+};
+
+// A panel with an etched outline and a coloured caption breaking its top edge.
+class CaptionFrame : public QWidget {
+public:
+    CaptionFrame(QWidget* parent, const QString& caption, const QFont& font, const QColor& colour);
+    QString caption() const { return caption_; }
+    QColor captionColour() const { return colour_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QString caption_;
+    QColor colour_;
+};
+
+// A one-pixel rectangle outline with no fill; clicks go through it to the table.
+class ShapeOutline : public QWidget {
+public:
+    ShapeOutline(QWidget* parent, const QColor& colour);
+    QColor colour() const { return colour_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor colour_;
+};
+
+// A picture box holding one suit symbol on black, exactly the size of its picture.
+class SuitPicture : public QWidget {
+public:
+    SuitPicture(QWidget* parent, int suit, bool outlineOnly, const QColor& colour);
+    int suit() const { return suit_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int suit_;
+    bool outlineOnly_;
+    QColor colour_;
+};
+
+}  // namespace zarvelo

@@ -1,0 +1,15 @@
+// The program icon: a white question mark on green between the four suits, painted as vectors.
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+
+namespace zarvelo {
+
+// The icon at logicalSize x logicalSize logical pixels (ARGB32_Premultiplied, ratio set).
+QImage RenderGameIcon(int logicalSize, qreal devicePixelRatio = 1.0);
+
+// The icon in the sizes 16, 24, 32, 48, 64, 128 and 256.
+QIcon MakeGameIcon();
+
+}  // namespace zarvelo

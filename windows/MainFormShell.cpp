@@ -1,0 +1,49 @@
+// The main window's menu commands and its closing.
+#include <QApplication>
+#include <QCloseEvent>
+
+#include "files/FileObject.h"
+#include "platform/Platform.h"
+#include "state/GameState.h"
+#include "tables/PlayerData.h"
+#include "windows/MainForm.h"
+#include "windows/SecondaryForms.h"
+#include "windows/SingleWindow.h"
+
+namespace zarvelo {
+
+void MainForm::connectMenus() {
+    connect(MenuQuit, &QAction::triggered, this, [this] { close(); });
+    connect(MenuEnterUserName, &QAction::triggered, this,
+            [] { SingleWindow<EnterNameForm>::showModeless(); });
+    connect(MenuUserInformation, &QAction::triggered, this,
+            [] { SingleWindow<UserInfoForm>::showModeless(); });
+    connect(MenuRankingInformation, &QAction::triggered, this,
+            [] { SingleWindow<RankingForm>::showModeless(); });
+    connect(MenuHowToPlay, &QAction::triggered, this,
+            [] { SingleWindow<HelpForm>::showModeless(); });
+}
+
+void MainForm::Form_QueryUnload() {
+    if (Bet > 0 && (!GameOver || GameInProgress)) {
+        platform::ShowMessageBox(QStringLiteral("This bet is discarded."),
+                                 QStringLiteral("Information"), platform::MessageIcon::Warning);
+    }
+    CopyStateToRecord();
+    SaveRanking();
+    SavePlayerFiles();
+}
+
+void MainForm::closeEvent(QCloseEvent* event) {
+    // Closing is never cancelled, and saving happens once however the window is closed.
+    if (!unloaded_) {
+        unloaded_ = true;
+        Form_QueryUnload();
+    }
+    event->accept();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible()) window->close();
+    QApplication::quit();
+}
+
+}  // namespace zarvelo

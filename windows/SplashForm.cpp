@@ -1,0 +1,61 @@
+// The splash window: the logo on the left, the game's name and the player on the right.
+#include "windows/SplashForm.h"
+
+#include <QFrame>
+#include <QPainter>
+#include <QScreen>
+
+#include "platform/Platform.h"
+#include "windows/LogoPainter.h"
+#include "windows/SingleWindow.h"
+
+namespace zarvelo {
+
+namespace {
+// The logo, stretched to its box and painted as vectors at the screen's resolution.
+class LogoPicture : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        PaintSplashLogo(painter, QRectF(rect()));
+    }
+};
+
+Label* MakeLabel(QWidget* parent, QRect geometry, const QString& text, const QFont& font) {
+    auto* label = new Label(parent);
+    label->setGeometry(geometry);
+    label->setText(text);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+}  // namespace
+
+frmSplash::frmSplash() {
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setFixedSize(Twips(6930), Twips(4545));
+    auto* frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(TwipsRect(120, 60, 6705, 4395));
+    Frame1 = frame;
+    imgLogo = new LogoPicture(Frame1);
+    imgLogo->setGeometry(TwipsRect(0, 120, 3375, 4305));
+    lblProductName = MakeLabel(Frame1, TwipsRect(3360, 480, 3315, 765), QStringLiteral("Zarvelo?"),
+                               platform::UiFont("Arial", 32.25, true));
+    lblCompanyProduct = MakeLabel(Frame1, TwipsRect(3720, 1200, 2595, 270),
+                                  QStringLiteral("The Original Card Game"),
+                                  platform::UiFont("Arial", 11.25, true));
+    lblLicenseTo = MakeLabel(Frame1, TwipsRect(3360, 1680, 3255, 255), QStringLiteral("player :  "),
+                             platform::UiFont(QString(), 8.25));
+    // A fixed dialog border drawn around the whole window.
+    setStyleSheet(QStringLiteral("frmSplash { border: 2px outset palette(mid); }"));
+    if (const QScreen* screen = this->screen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+}  // namespace zarvelo
