@@ -57,6 +57,12 @@ protected:
     }
 };
 
+// A title wider than its design box grows to fit instead of losing its last characters.
+void FitWidth(Label* label) {
+    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 4;
+    if (needed > label->width()) label->resize(needed, label->height());
+}
+
 constexpr Qt::WindowFlags kInfoWindowFlags =
     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
     Qt::WindowSystemMenuHint | Qt::MSWindowsFixedSizeDialogHint;
@@ -155,6 +161,7 @@ RankingForm::RankingForm() {
     setFixedSize(Twips(6675), Twips(2880));
     Label1 = MakeLabel(this, TwipsRect(240, 120, 2655, 375), QString::fromUtf8("ラ ン キ ン グ  情 報"),
                        platform::UiFont("MS PGothic", 14.25, false, true));
+    FitWidth(Label1);
     new Line(this, Twips(120), Twips(3000), Twips(480));
     const QFont heading = platform::UiFont("MS PGothic", 9.75, true);
     const QFont data = platform::UiFont("System", 9.75, true);
@@ -204,6 +211,7 @@ UserInfoForm::UserInfoForm() {
     setFixedSize(Twips(4905), Twips(1965));
     Label1 = MakeLabel(this, TwipsRect(120, 120, 2655, 375), QString::fromUtf8("ユ　ー　ザ　ー　情　報"),
                        platform::UiFont("MS PGothic", 14.25, false, true));
+    FitWidth(Label1);
     new Line(this, 0, Twips(2880), Twips(480));
     const QFont heading = platform::UiFont("MS PGothic", 9.75, true);
     const QFont data = platform::UiFont("System", 9.75, true);
