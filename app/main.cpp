@@ -2,9 +2,12 @@
 #include <QApplication>
 
 #include "app/Startup.h"
+#include "platform/Platform.h"
 
 int main(int argc, char** argv) {
+    zarvelo::platform::FontConfigurationWarmUp fonts;
     QApplication app(argc, argv);
+    fonts.finish();
     QApplication::setApplicationName(QStringLiteral("zarvelo"));
     if (!zarvelo::Main()) return 1;
     return QApplication::exec();

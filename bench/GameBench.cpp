@@ -13,6 +13,8 @@
 #include "screen/Module1.h"
 #include "screen/ScreenObject.h"
 #include "state/GameState.h"
+#include "windows/IconPainter.h"
+#include "windows/LogoPainter.h"
 #include "windows/MainForm.h"
 #include "windows/TableView.h"
 
@@ -99,6 +101,26 @@ void BM_ShowCardPoints(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ShowCardPoints);
+
+// The splash logo lies on the way to the first window: drawn afresh, and as the picture the build
+// prepared for the ratio.
+void BM_SplashLogoDrawn(benchmark::State& state) {
+    const auto ratio = static_cast<qreal>(state.range(0));
+    for (auto _ : state) benchmark::DoNotOptimize(RenderSplashLogo(kSplashLogoBox, ratio));
+}
+BENCHMARK(BM_SplashLogoDrawn)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+void BM_SplashLogoPrepared(benchmark::State& state) {
+    const auto ratio = static_cast<qreal>(state.range(0));
+    for (auto _ : state) benchmark::DoNotOptimize(SplashLogoFor(ratio));
+}
+BENCHMARK(BM_SplashLogoPrepared)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The window icon is drawn when a window is first shown.
+void BM_GameIcon(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(RenderGameIcon(static_cast<int>(state.range(0))));
+}
+BENCHMARK(BM_GameIcon)->Arg(32)->Arg(256)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

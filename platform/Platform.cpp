@@ -8,6 +8,9 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QThread>
+#ifdef ZARVELO_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -44,15 +47,47 @@ void ShowMessageBox(const QString& text, const QString& title, MessageIcon icon)
 
 void SetMessageBoxHandler(MessageBoxHandler handler) { g_messageBoxHandler = std::move(handler); }
 
+namespace {
+// Sounds play on a thread of their own. Starting the audio output means talking to the sound
+// server, which would hold up whatever the user-interface thread does next, and the stream is
+// fed from an event loop, which must keep running while that thread blocks.
+struct SoundThread {
+    QThread thread;
+    QObject context;                      // lives on `thread`
+    std::unique_ptr<WavePlayer> player;   // made and used on `thread`
+};
+SoundThread* g_sound = nullptr;
+
+// The player itself is left alone: the audio output's clean-up at exit does not survive a sink
+// destroyed this late, and the process is ending anyway.
+void StopSoundThread() {
+    if (!g_sound) return;
+    g_sound->thread.quit();
+    g_sound->thread.wait();
+    (void)g_sound->player.release();
+    delete g_sound;
+    g_sound = nullptr;
+}
+}  // namespace
+
 void PlayWave(const QString& fileName) {
     if (g_soundHook) {
         g_soundHook(fileName);
         return;
     }
     const QString path = ProgramFilePath(fileName);
-    if (!QFileInfo(path).isFile()) return;
-    static WavePlayer* player = new WavePlayer;  // lives as long as the program
-    player->play(path);
+    if (!QFileInfo(path).isFile() || !QCoreApplication::instance()) return;
+    if (!g_sound) {
+        g_sound = new SoundThread;
+        g_sound->thread.setObjectName(QStringLiteral("sound"));
+        g_sound->context.moveToThread(&g_sound->thread);
+        g_sound->thread.start();
+        qAddPostRoutine(StopSoundThread);
+    }
+    QMetaObject::invokeMethod(&g_sound->context, [path] {
+        if (!g_sound->player) g_sound->player = std::make_unique<WavePlayer>();
+        g_sound->player->play(path);
+    }, Qt::QueuedConnection);
 }
 
 void SetSoundHook(SoundHook hook) { g_soundHook = std::move(hook); }
@@ -95,6 +130,18 @@ void TraceMoment(const char* what) {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     std::fprintf(stderr, "zarvelo-trace %s %lld\n", what,
                  static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+}
+
+FontConfigurationWarmUp::FontConfigurationWarmUp() {
+#ifdef ZARVELO_HAVE_FONTCONFIG
+    thread_ = std::thread([] { FcInit(); });
+#endif
+}
+
+FontConfigurationWarmUp::~FontConfigurationWarmUp() { finish(); }
+
+void FontConfigurationWarmUp::finish() {
+    if (thread_.joinable()) thread_.join();
 }
 
 QFont UiFont(const QString& family, double points, bool bold, bool italic) {

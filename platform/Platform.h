@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QString>
 #include <functional>
+#include <thread>
 
 namespace zarvelo::platform {
 
@@ -52,6 +53,21 @@ void SetStartupWaitHook(WaitHook hook);  // tests look at the screen instead of 
 // With ZARVELO_TRACE set, prints the moment (wall clock, nanoseconds) on standard error, for
 // the start-up benchmark.
 void TraceMoment(const char* what);
+
+// Reads the system's font configuration on another core, from construction until finish(), so
+// that the first text drawn does not wait for it. Made before the application object, whose
+// connection to the display takes about as long; finish() before anything draws text.
+class FontConfigurationWarmUp {
+public:
+    FontConfigurationWarmUp();
+    ~FontConfigurationWarmUp();
+    FontConfigurationWarmUp(const FontConfigurationWarmUp&) = delete;
+    FontConfigurationWarmUp& operator=(const FontConfigurationWarmUp&) = delete;
+    void finish();
+
+private:
+    std::thread thread_;
+};
 
 // A font by the name the layout uses ("Small Fonts", "Arial", "MS PGothic", "System" or empty for
 // the window's default), mapped to the fonts of this system; size in points at 96 dpi.

@@ -1,14 +1,19 @@
 // Paints the program icon; small sizes get plainer shapes and heavier lines so they stay legible.
 #include "windows/IconPainter.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "cardlib/SuitShapes.h"
 
@@ -105,11 +110,55 @@ QImage RenderGameIcon(int logicalSize, qreal devicePixelRatio) {
     return image;
 }
 
-QIcon MakeGameIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(QPixmap::fromImage(RenderGameIcon(size)));
-    return icon;
-}
+namespace {
+// Renders each size the first time something asks for it: the window system asks only once a
+// window is shown, so building a window costs nothing here, and every window shares the images.
+class GameIconEngine : public QIconEngine {
+public:
+    QIconEngine* clone() const override { return new GameIconEngine; }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int side : kIconSizes) sizes.append(QSize(side, side));
+        return sizes;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        return {side, side};
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        if (side <= 0) return {};
+        QPixmap picture = QPixmap::fromImage(Rendered(side));
+        if (mode == QIcon::Disabled || mode == QIcon::Selected) {
+            QStyleOption option;
+            picture = QApplication::style()->generatedIconPixmap(mode, picture, &option);
+        }
+        return picture;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap picture = pixmap((QSizeF(rect.size()) * dpr).toSize(), mode, state);
+        picture.setDevicePixelRatio(dpr);
+        painter->drawPixmap(rect, picture);
+    }
+
+private:
+    // Window managers take their icons from these; larger ones come from the installed theme.
+    static constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128};
+
+    static const QImage& Rendered(int side) {
+        static std::map<int, QImage> images;
+        auto found = images.find(side);
+        if (found == images.end()) found = images.emplace(side, RenderGameIcon(side)).first;
+        return found->second;
+    }
+};
+}  // namespace
+
+QIcon MakeGameIcon() { return QIcon(new GameIconEngine); }
 
 }  // namespace zarvelo

@@ -9,7 +9,7 @@ namespace zarvelo {
 // The icon at logicalSize x logicalSize logical pixels (ARGB32_Premultiplied, ratio set).
 QImage RenderGameIcon(int logicalSize, qreal devicePixelRatio = 1.0);
 
-// The icon in the sizes 16, 24, 32, 48, 64, 128 and 256.
+// The window icon, offered in the sizes 16 to 128 and each drawn when first needed.
 QIcon MakeGameIcon();
 
 }  // namespace zarvelo

@@ -8,8 +8,13 @@
 #include <QTransform>
 #include <QtMath>
 
+#include <QSysInfo>
+
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
+#include <vector>
 
 namespace zarvelo {
 namespace {
@@ -26,7 +31,7 @@ const QColor kBlack(22, 22, 28);
 // Qt's path set operations flatten curves at a fixed tolerance, so they run at a large scale.
 enum class Op { Unite, Intersect, Subtract };
 QPainterPath Combine(const QPainterPath& a, Op op, const QPainterPath& b) {
-    constexpr qreal kFine = 256.0;
+    constexpr qreal kFine = 16.0;
     const QTransform up = QTransform::fromScale(kFine, kFine);
     const QPainterPath fa = up.map(a), fb = up.map(b);
     const QPainterPath out = op == Op::Unite       ? fa.united(fb)
@@ -136,19 +141,68 @@ QLinearGradient GoldGradient(qreal top, qreal bottom) {
     return g;
 }
 
-// Stacked translucent strokes give a soft edge while staying vector at any scale.
-void SoftShadow(QPainter& p, const QPainterPath& path, QPointF offset, qreal spread, int alpha) {
-    const QPainterPath moved = path.translated(offset);
-    constexpr int kSteps = 16;
-    const QColor layer = QColor::fromRgbF(0, 0, 0, static_cast<float>(alpha / 255.0 / kSteps));
-    p.setBrush(Qt::NoBrush);
-    for (int i = kSteps; i >= 1; --i) {
-        p.setPen(QPen(layer, spread * i / kSteps, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPath(moved);
+// Spreads the alpha of a premultiplied black mask over `radius` pixels each way (three box passes
+// come close to a Gaussian).
+void BlurAlpha(QImage& mask, int radius) {
+    if (radius < 1) return;
+    const int w = mask.width(), h = mask.height();
+    std::vector<int> line(static_cast<std::size_t>(std::max(w, h)));
+    const auto pass = [&](int length, int lines, auto at) {
+        for (int l = 0; l < lines; ++l) {
+            for (int i = 0; i < length; ++i) line[static_cast<std::size_t>(i)] = at(l, i);
+            int sum = 0;
+            for (int i = -radius; i <= radius; ++i) sum += (i >= 0 && i < length) ? line[static_cast<std::size_t>(i)] : 0;
+            const int span = 2 * radius + 1;
+            for (int i = 0; i < length; ++i) {
+                at(l, i) = sum / span;
+                const int in = i + radius + 1, out = i - radius;
+                if (in < length) sum += line[static_cast<std::size_t>(in)];
+                if (out >= 0) sum -= line[static_cast<std::size_t>(out)];
+            }
+        }
+    };
+    // Only the alpha byte carries anything: the colour of premultiplied black is zero.
+    uchar* const bits = mask.bits();
+    const qsizetype stride = mask.bytesPerLine();
+    const int alphaByte = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? 3 : 0;
+    const auto alphaAt = [&](int y, int x) -> uchar& { return bits[y * stride + x * 4 + alphaByte]; };
+    for (int round = 0; round < 3; ++round) {
+        pass(w, h, [&](int y, int x) -> uchar& { return alphaAt(y, x); });
+        pass(h, w, [&](int x, int y) -> uchar& { return alphaAt(y, x); });
     }
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, alpha / 2));
-    p.drawPath(moved);
+}
+
+// A soft drop shadow: the shape filled into a coarse mask, blurred, and laid back under the shape.
+// The coarse mask keeps this cheap, and a blur has no detail that its resolution could lose.
+void SoftShadow(QPainter& p, const QPainterPath& path, QPointF offset, qreal spread, int alpha) {
+    const QTransform world = p.worldTransform();
+    const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    const qreal scale = std::sqrt(std::abs(world.determinant())) * dpr;  // logo units to device pixels
+    const qreal blur = spread * scale / 2;                                 // device pixels each way
+    const qreal step = std::max(1.0, blur / 3);                            // device pixels per mask pixel
+    const QRectF area = world.map(path.translated(offset)).boundingRect().adjusted(
+        -blur / dpr * 1.5, -blur / dpr * 1.5, blur / dpr * 1.5, blur / dpr * 1.5);
+    const int mw = static_cast<int>(std::ceil(area.width() * dpr / step)) + 1;
+    const int mh = static_cast<int>(std::ceil(area.height() * dpr / step)) + 1;
+    if (mw < 1 || mh < 1 || mw > 4096 || mh > 4096) return;
+    QImage mask(mw, mh, QImage::Format_ARGB32_Premultiplied);
+    mask.fill(Qt::transparent);
+    {
+        QPainter mp(&mask);
+        mp.setRenderHint(QPainter::Antialiasing);
+        mp.setTransform(QTransform::fromTranslate(offset.x(), offset.y()) * world *
+                        QTransform::fromTranslate(-area.left(), -area.top()) *
+                        QTransform::fromScale(dpr / step, dpr / step));
+        mp.setPen(Qt::NoPen);
+        mp.setBrush(QColor(0, 0, 0, std::clamp(alpha, 0, 255)));
+        mp.drawPath(path);
+    }
+    BlurAlpha(mask, static_cast<int>(std::lround(blur / step)));
+    p.save();
+    p.setWorldTransform(QTransform());
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(area.topLeft(), QSizeF(mw * step / dpr, mh * step / dpr)), mask);
+    p.restore();
 }
 
 void PaintTable(QPainter& p) {
@@ -422,14 +476,27 @@ void PaintSplashLogo(QPainter& painter, const QRectF& target) {
     painter.restore();
 }
 
-QImage RenderSplashLogo(qreal devicePixelRatio) {
+QImage RenderSplashLogo(QSize logical, qreal devicePixelRatio) {
     const qreal dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-    QImage image(qRound(kLogoWidth * dpr), qRound(kLogoHeight * dpr), QImage::Format_ARGB32_Premultiplied);
+    QImage image((QSizeF(logical) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(dpr);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    PaintSplashLogo(painter, QRectF(0, 0, kLogoWidth, kLogoHeight));
+    // Stretched over whole pixels, so a fractional ratio leaves no half-covered edge.
+    PaintSplashLogo(painter, QRectF(QPointF(0, 0), QSizeF(image.size()) / dpr));
     return image;
+}
+
+QImage SplashLogoFor(qreal devicePixelRatio) {
+    const QSize pixels = (QSizeF(kSplashLogoBox) * devicePixelRatio).toSize();
+    for (int ratio : kPreparedLogoRatios) {
+        if (!qFuzzyCompare(devicePixelRatio, static_cast<qreal>(ratio))) continue;
+        QImage prepared(QStringLiteral(":/zarvelo/splash-logo-%1x.png").arg(ratio));
+        if (prepared.size() != pixels) break;
+        prepared.setDevicePixelRatio(devicePixelRatio);
+        return prepared;
+    }
+    return RenderSplashLogo(kSplashLogoBox, devicePixelRatio);
 }
 
 }  // namespace zarvelo

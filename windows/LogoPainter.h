@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
+#include <QSize>
 
 namespace zarvelo {
 
@@ -12,7 +13,17 @@ inline constexpr int kLogoWidth = 398, kLogoHeight = 386;  // logical pixels
 // Paints the logo into the rectangle (scaled to fit it exactly; the picture is stretched to its box).
 void PaintSplashLogo(QPainter& painter, const QRectF& target);
 
-// Convenience: the logo as an image of logical size 398 x 386 at the given device pixel ratio.
-QImage RenderSplashLogo(qreal devicePixelRatio = 1.0);
+// The logo's box on the splash, in logical pixels.
+inline constexpr QSize kSplashLogoBox(225, 287);
+
+// The ratios for which the build draws the logo in advance (see PreparedSplashLogo).
+inline constexpr int kPreparedLogoRatios[] = {1, 2};
+
+// The logo stretched to `logical` at the given device pixel ratio.
+QImage RenderSplashLogo(QSize logical = QSize(kLogoWidth, kLogoHeight), qreal devicePixelRatio = 1.0);
+
+// The logo for the splash's box: the picture the build drew for this ratio, or a fresh drawing
+// for any other ratio or when that picture cannot be read.
+QImage SplashLogoFor(qreal devicePixelRatio);
 
 }  // namespace zarvelo

@@ -12,17 +12,24 @@
 namespace zarvelo {
 
 namespace {
-// The logo, stretched to its box and painted as vectors at the screen's resolution.
+// The logo, stretched to its box at the screen's resolution. The build draws it in advance for the
+// common ratios, since drawing it here would hold up the splash; the picture is kept, since the
+// splash is painted more than once while start-up is waiting on it.
 class LogoPicture : public QWidget {
 public:
     using QWidget::QWidget;
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        PaintSplashLogo(painter, QRectF(rect()));
+        const qreal dpr = devicePixelRatioF();
+        if (picture_.devicePixelRatio() != dpr || picture_.size() != (QSizeF(size()) * dpr).toSize()) {
+            picture_ = size() == kSplashLogoBox ? SplashLogoFor(dpr) : RenderSplashLogo(size(), dpr);
+        }
+        QPainter(this).drawImage(0, 0, picture_);
     }
+
+private:
+    QImage picture_;
 };
 
 Label* MakeLabel(QWidget* parent, QRect geometry, const QString& text, const QFont& font) {
@@ -44,6 +51,7 @@ frmSplash::frmSplash() {
     Frame1 = frame;
     imgLogo = new LogoPicture(Frame1);
     imgLogo->setGeometry(TwipsRect(0, 120, 3375, 4305));
+    Q_ASSERT(imgLogo->size() == kSplashLogoBox);
     lblProductName = MakeLabel(Frame1, TwipsRect(3360, 480, 3315, 765), QStringLiteral("Zarvelo?"),
                                platform::UiFont("Arial", 32.25, true));
     lblCompanyProduct = MakeLabel(Frame1, TwipsRect(3720, 1200, 2595, 270),
