@@ -8,7 +8,7 @@ runs=${1:-5}
 "$root/scripts/ensure-packages.sh" "$root/scripts/packages.txt"
 build="$root/build-bench"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZARVELO_BENCH=ON -DZARVELO_TESTS=OFF >/dev/null
-cmake --build "$build" --target zarvelo zarvelo_bench waves >/dev/null
+cmake --build "$build" --target zarvelo zarvelo_bench >/dev/null
 
 if [ "${2:-}" != --whole-only ]; then
     echo "== In-process timings"
@@ -17,7 +17,7 @@ fi
 
 work=$(mktemp -d)
 trap 'kill "${game:-}" "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
-cp "$build/bin/zarvelo" "$build"/bin/*.wav "$work/"
+cp "$build/bin/zarvelo" "$build/bin/libzarvelo_sound.so" "$build"/bin/*.wav "$work/"
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xcb ZARVELO_TRACE=1
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export DISPLAY=:$((90 + RANDOM % 100))

@@ -1,11 +1,10 @@
 // Qt implementations of the platform layer.
 #include "platform/Platform.h"
 
-#include "platform/WavePlayer.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QThread>
 #ifdef ZARVELO_HAVE_FONTCONFIG
@@ -50,21 +49,32 @@ void SetMessageBoxHandler(MessageBoxHandler handler) { g_messageBoxHandler = std
 namespace {
 // Sounds play on a thread of their own. Starting the audio output means talking to the sound
 // server, which would hold up whatever the user-interface thread does next, and the stream is
-// fed from an event loop, which must keep running while that thread blocks.
+// fed from an event loop, which must keep running while that thread blocks. The audio code is a
+// module beside the program, loaded there on the first sound: linked in, its libraries would be
+// loaded before anything else at every start.
+using PlayFunction = void (*)(const QString&);
+
 struct SoundThread {
     QThread thread;
-    QObject context;                      // lives on `thread`
-    std::unique_ptr<WavePlayer> player;   // made and used on `thread`
+    QObject context;              // lives on `thread`
+    PlayFunction play = nullptr;  // used on `thread` only
+    bool loaded = false;
 };
 SoundThread* g_sound = nullptr;
 
-// The player itself is left alone: the audio output's clean-up at exit does not survive a sink
-// destroyed this late, and the process is ending anyway.
+PlayFunction LoadSoundModule() {
+    QLibrary module(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("zarvelo_sound")));
+    auto play = reinterpret_cast<PlayFunction>(module.resolve("zarvelo_play_wave"));
+    if (!play) std::fprintf(stderr, "zarvelo: no sound: %s\n", qPrintable(module.errorString()));
+    return play;  // the module stays loaded for the life of the process
+}
+
+// The player inside the module is left alone: the audio output's own clean-up at exit does not
+// survive a sink destroyed this late, and the process is ending anyway.
 void StopSoundThread() {
     if (!g_sound) return;
     g_sound->thread.quit();
     g_sound->thread.wait();
-    (void)g_sound->player.release();
     delete g_sound;
     g_sound = nullptr;
 }
@@ -85,8 +95,11 @@ void PlayWave(const QString& fileName) {
         qAddPostRoutine(StopSoundThread);
     }
     QMetaObject::invokeMethod(&g_sound->context, [path] {
-        if (!g_sound->player) g_sound->player = std::make_unique<WavePlayer>();
-        g_sound->player->play(path);
+        if (!g_sound->loaded) {
+            g_sound->play = LoadSoundModule();
+            g_sound->loaded = true;
+        }
+        if (g_sound->play) g_sound->play(path);
     }, Qt::QueuedConnection);
 }
 

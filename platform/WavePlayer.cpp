@@ -1,4 +1,5 @@
-// Wave playback straight into an audio sink: short sounds start at once and play whole.
+// Wave playback straight into an audio sink: short sounds start at once and play whole. Built as
+// a module of its own, which the program loads when the first sound plays.
 #include "platform/WavePlayer.h"
 
 #include <QAudioSink>
@@ -86,3 +87,9 @@ void WavePlayer::play(const QString& path) {
 }
 
 }  // namespace zarvelo::platform
+
+// What the program looks up in this module.
+extern "C" Q_DECL_EXPORT void zarvelo_play_wave(const QString& path) {
+    static auto* player = new zarvelo::platform::WavePlayer;  // as long as the program runs
+    player->play(path);
+}

@@ -10,7 +10,7 @@ work=$(mktemp -d)
 trap 'kill "$game" "$xvfb" 2>/dev/null || true; pulseaudio --kill 2>/dev/null || true; rm -rf "$work"' EXIT
 
 # An empty program directory of the game's own, so its data files start from nothing.
-cp "$bin/zarvelo" "$bin"/*.wav "$work/"
+cp "$bin/zarvelo" "$bin/libzarvelo_sound.so" "$bin"/*.wav "$work/"
 export HOME="$work/home" XDG_DATA_HOME="$work/home/data" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
