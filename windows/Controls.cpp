@@ -15,6 +15,8 @@ Label::Label(QWidget* parent) : QLabel(parent) {
 }
 
 void Label::setTextColour(const QColor& colour) {
+    // A palette change repaints the label and the table under it, even for the same colour.
+    if (colour == textColour()) return;
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, colour);
     setPalette(pal);
@@ -23,6 +25,7 @@ void Label::setTextColour(const QColor& colour) {
 QColor Label::textColour() const { return palette().color(QPalette::WindowText); }
 
 void Label::setBorder(bool on) {
+    if (on == border_) return;
     border_ = on;
     update();
 }
