@@ -10,5 +10,6 @@ int main(int argc, char** argv) {
     fonts.finish();
     QApplication::setApplicationName(QStringLiteral("zarvelo"));
     if (!zarvelo::Main()) return 1;
+    zarvelo::platform::ReturnFreedMemory();
     return QApplication::exec();
 }

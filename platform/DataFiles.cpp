@@ -16,6 +16,10 @@ QString g_dataDirectory;
 QString g_chosenFor;  // the program directory the choice was made for
 QString g_chosen;
 
+// An installed copy has this file beside it. Its folder belongs to the system even where it can
+// be written (by root, say), and files left there would outlive the package.
+const QString kInstalledMarker = QStringLiteral("installed-copy");
+
 bool CanWriteIn(const QString& directory) {
     QTemporaryFile probe(QDir(directory).filePath(QStringLiteral(".zarvelo-XXXXXX")));
     return probe.open();
@@ -27,7 +31,7 @@ QString DataDirectory() {
     const QString program = ProgramDirectory();
     if (g_chosenFor != program || g_chosen.isEmpty()) {
         g_chosenFor = program;
-        if (CanWriteIn(program)) {
+        if (!QFile::exists(QDir(program).filePath(kInstalledMarker)) && CanWriteIn(program)) {
             g_chosen = program;
         } else {
             g_chosen = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

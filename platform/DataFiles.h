@@ -7,7 +7,8 @@
 
 namespace zarvelo::platform {
 
-// The program's directory when it can be written, otherwise the user's data directory.
+// The program's directory when it can be written and is not an installed copy's, otherwise the
+// user's data directory.
 QString DataDirectory();
 void SetDataDirectory(const QString& directory);  // tests; empty chooses again
 

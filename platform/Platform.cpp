@@ -11,6 +11,9 @@
 #include <fontconfig/fontconfig.h>
 #endif
 #include <chrono>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -155,6 +158,12 @@ FontConfigurationWarmUp::~FontConfigurationWarmUp() { finish(); }
 
 void FontConfigurationWarmUp::finish() {
     if (thread_.joinable()) thread_.join();
+}
+
+void ReturnFreedMemory() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
 }
 
 QFont UiFont(const QString& family, double points, bool bold, bool italic) {

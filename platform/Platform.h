@@ -69,6 +69,9 @@ private:
     std::thread thread_;
 };
 
+// Hands memory that start-up used and freed (the font set-up above all) back to the system.
+void ReturnFreedMemory();
+
 // A font by the name the layout uses ("Small Fonts", "Arial", "MS PGothic", "System" or empty for
 // the window's default), mapped to the fonts of this system; size in points at 96 dpi.
 QFont UiFont(const QString& family, double points, bool bold = false, bool italic = false);

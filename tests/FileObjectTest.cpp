@@ -1,6 +1,8 @@
 // Player files, the last-player file and the ranking file on disk, and names that cannot be stored.
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include "files/FileObject.h"
 #include "platform/DataFiles.h"
@@ -95,6 +97,30 @@ TEST_F(FileObjectTest, BrokenFilesNeverStopTheStart) {
     LoadLastPlayer();
     EXPECT_EQ(PlayerName, "NewPlayer");
     EXPECT_EQ(PlayerRecord.Credit, 500);
+}
+
+TEST_F(FileObjectTest, AnInstalledCopyKeepsItsDataInTheUsersFolder) {
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+    const QString users = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    struct Case {
+        const char* program;
+        bool installed;
+    } cases[] = {{"built", false}, {"installed", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.program);
+        ASSERT_TRUE(QDir().mkpath(Path(c.program)));
+        if (c.installed) Write(QStringLiteral("%1/installed-copy").arg(c.program), "installed\n");
+        platform::SetProgramDirectory(Path(c.program));
+        SaveRanking();
+        // Writable either way: only the marker tells an installed copy from a build.
+        EXPECT_EQ(QFile::exists(Path(c.program) + "/Ranking.dat"), !c.installed);
+        EXPECT_EQ(QFile::exists(users + "/Ranking.dat"), c.installed);
+    }
+    platform::SetProgramDirectory(directory.path());
+    qputenv("XDG_DATA_HOME", oldHome);
+    EXPECT_TRUE(boxes->calls.empty());
 }
 
 TEST_F(FileObjectTest, AFailedSaveIsReportedAndKeepsTheOldFile) {
