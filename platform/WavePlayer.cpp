@@ -75,15 +75,25 @@ void WavePlayer::play(const QString& path) {
     if (!it->second) return;
     const WaveData& wave = *it->second;
     // A fresh sink for every sound: a stopped sink does not start cleanly again.
-    if (sink_) sink_->stop();
-    sink_.reset();
+    if (sink_) {
+        sink_->stop();
+        sink_->deleteLater();
+    }
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull()) return;
-    sink_ = std::make_unique<QAudioSink>(device, wave.format);
-    buffer_ = std::make_unique<QBuffer>();
-    buffer_->setData(wave.samples);
-    buffer_->open(QIODevice::ReadOnly);
-    sink_->start(buffer_.get());
+    auto* sink = new QAudioSink(device, wave.format);
+    auto* buffer = new QBuffer(sink);
+    buffer->setData(wave.samples);
+    buffer->open(QIODevice::ReadOnly);
+    // Once everything is played the stream is closed: left open, it has the sound server wake
+    // the program every second for nothing.
+    QObject::connect(sink, &QAudioSink::stateChanged, sink, [sink](QAudio::State state) {
+        if (state != QAudio::IdleState) return;
+        sink->stop();
+        sink->deleteLater();
+    });
+    sink_ = sink;
+    sink->start(buffer);
 }
 
 }  // namespace zarvelo::platform

@@ -4,6 +4,7 @@
 #include <QAudioFormat>
 #include <QBuffer>
 #include <QByteArray>
+#include <QPointer>
 #include <QString>
 #include <map>
 #include <memory>
@@ -30,8 +31,7 @@ public:
 
 private:
     std::map<QString, std::optional<WaveData>> cache_;  // each file is read once
-    std::unique_ptr<QAudioSink> sink_;
-    std::unique_ptr<QBuffer> buffer_;
+    QPointer<QAudioSink> sink_;  // owns the buffer it reads; gone once the sound has played
 };
 
 }  // namespace zarvelo::platform
