@@ -5,10 +5,9 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QSysInfo>
 #include <QTransform>
 #include <QtMath>
-
-#include <QSysInfo>
 
 #include <algorithm>
 #include <array>
@@ -184,7 +183,7 @@ void SoftShadow(QPainter& p, const QPainterPath& path, QPointF offset, qreal spr
         -blur / dpr * 1.5, -blur / dpr * 1.5, blur / dpr * 1.5, blur / dpr * 1.5);
     const int mw = static_cast<int>(std::ceil(area.width() * dpr / step)) + 1;
     const int mh = static_cast<int>(std::ceil(area.height() * dpr / step)) + 1;
-    if (mw < 1 || mh < 1 || mw > 4096 || mh > 4096) return;
+    if (mw > 4096 || mh > 4096) return;  // a shape far off the picture
     QImage mask(mw, mh, QImage::Format_ARGB32_Premultiplied);
     mask.fill(Qt::transparent);
     {

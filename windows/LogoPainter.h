@@ -16,7 +16,7 @@ void PaintSplashLogo(QPainter& painter, const QRectF& target);
 // The logo's box on the splash, in logical pixels.
 inline constexpr QSize kSplashLogoBox(225, 287);
 
-// The ratios for which the build draws the logo in advance (see PreparedSplashLogo).
+// The ratios for which the build draws the logo in advance (see SplashLogoFor).
 inline constexpr int kPreparedLogoRatios[] = {1, 2};
 
 // The logo stretched to `logical` at the given device pixel ratio.
