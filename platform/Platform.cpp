@@ -7,17 +7,16 @@
 #include <QLibrary>
 #include <QMessageBox>
 #include <QThread>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
 #ifdef ZARVELO_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
-#include <chrono>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
-#include <cmath>
-#include <cstdio>
-#include <map>
-#include <memory>
 
 namespace zarvelo::platform {
 

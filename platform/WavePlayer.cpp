@@ -3,6 +3,7 @@
 #include "platform/WavePlayer.h"
 
 #include <QAudioSink>
+#include <QBuffer>
 #include <QFile>
 #include <QMediaDevices>
 #include <QtEndian>

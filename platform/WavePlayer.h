@@ -2,12 +2,10 @@
 #pragma once
 
 #include <QAudioFormat>
-#include <QBuffer>
 #include <QByteArray>
 #include <QPointer>
 #include <QString>
 #include <map>
-#include <memory>
 #include <optional>
 
 class QAudioSink;

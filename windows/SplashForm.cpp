@@ -22,9 +22,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         const qreal dpr = devicePixelRatioF();
-        if (picture_.devicePixelRatio() != dpr || picture_.size() != (QSizeF(size()) * dpr).toSize()) {
-            picture_ = size() == kSplashLogoBox ? SplashLogoFor(dpr) : RenderSplashLogo(size(), dpr);
-        }
+        if (picture_.isNull() || picture_.devicePixelRatio() != dpr) picture_ = SplashLogoFor(dpr);
         QPainter(this).drawImage(0, 0, picture_);
     }
 
