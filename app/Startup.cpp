@@ -5,6 +5,7 @@
 
 #include "files/FileObject.h"
 #include "platform/Platform.h"
+#include "platform/WindowOnScreen.h"
 #include "rules/Dealing.h"
 #include "screen/CardChart.h"
 #include "screen/Module1.h"
@@ -20,6 +21,8 @@ namespace zarvelo {
 
 namespace {
 constexpr int kSplashMilliseconds = 1300;
+// How long a window manager may take to map the splash before start-up goes on without it.
+constexpr int kSplashMapTimeoutMilliseconds = 2000;
 }
 
 void InitializeProgramState() {
@@ -46,10 +49,8 @@ bool Main() {
     ShowStatus();
     platform::PlayWave(QStringLiteral("Chime_2.wav"));
     splash.lblLicenseTo->setText(splash.lblLicenseTo->text() + PlayerName);
-    splash.show();
-    splash.repaint();
-    // Let the window system put the splash on screen before the wait blocks everything.
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // The wait blocks every paint, so the splash must be on screen before it begins.
+    platform::ShowOnScreen(splash, kSplashMapTimeoutMilliseconds);
     platform::TraceMoment("splash");
     platform::StartupWait(kSplashMilliseconds);
     platform::TraceMoment("wait-over");

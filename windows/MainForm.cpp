@@ -182,6 +182,8 @@ void MainForm::buildStatusAndButtons() {
     connect(CommandRepeatBet, &QPushButton::clicked, this, [this] { CommandRepeatBet_Click(); });
     connect(CommandBet, &QPushButton::clicked, this, [this] { CommandBet_Click(); });
     connect(CommandNextGame, &QPushButton::clicked, this, [this] { CommandNextGame_Click(); });
+    for (QPushButton* button : {CommandRepeatBet, CommandBet, CommandNextGame})
+        button->installEventFilter(this);
 
     FrameNotice[0] = new ShapeOutline(t, QColor(64, 64, 0));
     FrameNotice[0]->setGeometry(384, 272, 17, 17);
@@ -229,18 +231,46 @@ void MainForm::showEvent(QShowEvent* event) {
     }
 }
 
+namespace {
+// Keys that press a focused button.
+bool PressesButton(const QKeyEvent* key) {
+    switch (key->key()) {
+        case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Space: case Qt::Key_Select: return true;
+        default: return false;
+    }
+}
+}  // namespace
+
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {
     // The window system asks for a repaint when the window is uncovered or restored.
     if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
         Form_Paint();
     }
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (button && (button == CommandRepeatBet || button == CommandBet || button == CommandNextGame)) {
+        // A button keeps the focus when it is hidden and nothing else can take it; a hidden or
+        // disabled button must not be pressed by the keyboard all the same.
+        if (event->type() == QEvent::Hide && button->hasFocus()) table_->setFocus();
+        const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+        if (keyEvent && PressesButton(static_cast<QKeyEvent*>(event)) &&
+            (!button->isVisible() || !button->isEnabled())) {
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void MainForm::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && CommandRepeatBet->isVisible() && CommandRepeatBet->isEnabled()) {
-        CommandRepeatBet->click();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (enter && modifiers == Qt::NoModifier) {
+        // Enter means "RepeatBet" only while that button can be pressed; otherwise nothing.
+        if (CommandRepeatBet->isVisible() && CommandRepeatBet->isEnabled()) CommandRepeatBet->click();
+        return;
+    }
+    if (key >= Qt::Key_1 && key <= Qt::Key_5 && modifiers == Qt::NoModifier) {
+        PressSlot(key - Qt::Key_0);
         return;
     }
     QMainWindow::keyPressEvent(event);

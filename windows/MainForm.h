@@ -33,6 +33,8 @@ public:
     void Form_MouseDown(int button, int shift, float x, float y);
     void Form_Click();
     void Form_Paint();
+    // A click at the centre of table slot 1 to 5, as the keys 1 to 5 give it.
+    void PressSlot(int slot);
     void CommandBet_Click();
     void CommandNextGame_Click();
     void CommandRepeatBet_Click();

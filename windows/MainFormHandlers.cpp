@@ -71,6 +71,14 @@ void MainForm::Form_MouseDown(int, int, float x, float y) {
     ClickY = static_cast<Counter>(std::nearbyint(y));
 }
 
+void MainForm::PressSlot(int slot) {
+    // The card of slot i lies at 7 + 85 (i - 1), 167 and is 71 x 96.
+    const float centreX = static_cast<float>(7 + 85 * (slot - 1)) + 71 / 2.0f;
+    const float centreY = 167 + 96 / 2.0f;
+    Form_MouseDown(static_cast<int>(Qt::LeftButton), 0, centreX, centreY);
+    Form_Click();
+}
+
 void MainForm::Form_Click() {
     if (GameOver || Bet == 0 || !GameInProgress) {
         LabelMessage->setText(QStringLiteral("Please bet and start"));

@@ -1,6 +1,7 @@
 // The four small windows opened from the menus: name entry, ranking, user information and help.
 #include "windows/SecondaryForms.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -79,7 +80,8 @@ void PressDefaultOnEnter(QWidget* window, QPushButton* button) {
 }  // namespace
 
 bool ActivatedForm::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) Form_Activate();
+    // Filled when shown too: a desktop may show a new window without activating it.
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) Form_Activate();
     return QWidget::event(event);
 }
 
@@ -101,6 +103,16 @@ EnterNameForm::EnterNameForm() {
     connect(StartingTextPlayer, &QLineEdit::returnPressed, StartingButton, &QPushButton::click);
     PressDefaultOnEnter(this, StartingButton);
     StartingTextPlayer->setFocus();
+}
+
+void EnterNameForm::closeEvent(QCloseEvent* event) {
+    // The window system's close request (a title bar's box, Alt+F4) is not a way out: only OK
+    // closes the window, or the program closing it on quitting.
+    if (event->spontaneous()) {
+        event->ignore();
+        return;
+    }
+    ActivatedForm::closeEvent(event);
 }
 
 void EnterNameForm::Form_Activate() {

@@ -29,6 +29,9 @@ public:
     QLineEdit* StartingTextPlayer = nullptr;
     QPushButton* StartingButton = nullptr;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void ChangePlayer();
 };
