@@ -67,6 +67,16 @@ void GameFixture::Press(QPushButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+MainForm& GameFixture::StartWithRow(const std::vector<CardNumber>& row,
+                                    const std::vector<CardNumber>& rest) {
+    MainForm& f = StartUp();
+    Press(f.CommandBet);
+    Press(f.CommandNextGame);
+    ArrangeDeal(row, rest);
+    Win = 0;
+    return f;
+}
+
 void GameFixture::ArrangeDeal(const std::vector<CardNumber>& row, const std::vector<CardNumber>& rest) {
     Deck.fill(0);
     for (int i = 0; i < 5; ++i) {

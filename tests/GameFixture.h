@@ -34,6 +34,9 @@ protected:
     void ClickTable(int x, int y);
     void Press(QPushButton* button);
 
+    // Stakes one unit and starts, then lays the given row on the table.
+    MainForm& StartWithRow(const std::vector<CardNumber>& row, const std::vector<CardNumber>& rest = {});
+
     // Lays out the current deal: the five row cards and the cards still to come, in order.
     void ArrangeDeal(const std::vector<CardNumber>& row, const std::vector<CardNumber>& rest);
 

@@ -13,16 +13,6 @@ namespace {
 
 class PlayTest : public GameFixture {
 protected:
-    // Stakes one unit and starts, then lays the given row on the table.
-    MainForm& StartWithRow(const std::vector<CardNumber>& row, const std::vector<CardNumber>& rest = {}) {
-        MainForm& f = StartUp();
-        Press(f.CommandBet);
-        Press(f.CommandNextGame);
-        ArrangeDeal(row, rest);
-        Win = 0;
-        return f;
-    }
-
     // A chain through all 52 cards in which neighbours share a suit or a value.
     static std::vector<CardNumber> FullChain() {
         std::vector<CardNumber> chain;
