@@ -9,10 +9,12 @@
 #include "platform/Platform.h"
 #include "state/GameState.h"
 #include "tests/GameFixture.h"
+#include "windows/ClientTitleBar.h"
 #include "windows/MainForm.h"
 #include "windows/SecondaryForms.h"
 #include "windows/SingleWindow.h"
 #include "windows/SplashForm.h"
+#include "windows/TableView.h"
 
 namespace zarvelo::testing {
 namespace {
@@ -262,6 +264,73 @@ TEST_F(ShellTest, WindowsOpenOnceAndShowFreshValuesOnActivation) {
     QTest::mouseClick(help.CommandHelpOK, Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(SingleWindow<HelpForm>::exists());
+}
+
+TEST_F(ShellTest, InformationWindowsAreFilledWhenShownEvenIfNeverActivated) {
+    RunMain();
+    Ranking[0] = {31, 2, 83, "Taro", QDate(2026, 11, 30)};
+    PlayerRecord.Credit = 77;
+    MainForm& f = MainForm::instance();
+    // No events are processed in between: a desktop that does not activate new windows.
+    f.MenuRankingInformation->trigger();
+    EXPECT_EQ(SingleWindow<RankingForm>::instance().LabelPlayer[0]->text(), "Taro");
+    f.MenuUserInformation->trigger();
+    EXPECT_EQ(SingleWindow<UserInfoForm>::instance().LabelCredit->text(), "77");
+    EXPECT_EQ(SingleWindow<UserInfoForm>::instance().LabelPlayer->text(), "NewPlayer");
+}
+
+TEST_F(ShellTest, QuittingClosesTheNameEntryToo) {
+    RunMain();
+    MainForm::instance().MenuEnterUserName->trigger();
+    Quit();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(SingleWindow<EnterNameForm>::exists());
+}
+
+ClientTitleBar* TitleBarOf(QWidget* window) {
+    for (QObject* child : window->children())
+        if (auto* bar = dynamic_cast<ClientTitleBar*>(child)) return bar;
+    return nullptr;
+}
+
+// Where the window system leaves title bars to the program, each window gets ours: a close box
+// only where the window has one, and the contents where they were, below the bar.
+TEST_F(ShellTest, OwnTitleBarsKeepTheContentsAndOnlyTheCloseBoxesTheWindowsHave) {
+    RunMain();
+    MainForm& f = MainForm::instance();
+    f.MenuEnterUserName->trigger();
+    f.MenuRankingInformation->trigger();
+    struct Case { QWidget* window; QWidget* inside; bool closeBox; };
+    const Case cases[] = {
+        {&f, f.table(), true},
+        {&SingleWindow<EnterNameForm>::instance(), SingleWindow<EnterNameForm>::instance().StartingButton, false},
+        {&SingleWindow<RankingForm>::instance(), SingleWindow<RankingForm>::instance().CommandClose, true},
+    };
+    for (const Case& c : cases) {
+        const QSize size = c.window->size();
+        const QPoint at = c.inside->mapTo(c.window, QPoint(0, 0));
+        GiveTitleBar(c.window, c.closeBox);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(c.window->size(), size + QSize(0, ClientTitleBar::kHeight)) << c.window;
+        EXPECT_EQ(c.window->minimumSize(), c.window->maximumSize()) << c.window;
+        EXPECT_EQ(c.inside->mapTo(c.window, QPoint(0, 0)), at + QPoint(0, ClientTitleBar::kHeight));
+        EXPECT_TRUE(c.window->windowFlags() & Qt::FramelessWindowHint) << c.window;
+        auto* bar = TitleBarOf(c.window);
+        ASSERT_NE(bar, nullptr);
+        EXPECT_EQ(bar->geometry(), QRect(0, 0, c.window->width(), ClientTitleBar::kHeight));
+        EXPECT_EQ(bar->hasCloseBox(), c.closeBox);
+    }
+    EXPECT_EQ(f.table()->size(), QSize(427, 310));
+    // The ranking's close box closes it; a press that leaves the box does not.
+    RankingForm& ranking = SingleWindow<RankingForm>::instance();
+    auto* bar = TitleBarOf(&ranking);
+    const QPoint box = bar->closeBoxRect().center();
+    QTest::mousePress(bar, Qt::LeftButton, {}, box);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(ranking.isVisible());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, box);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(SingleWindow<RankingForm>::exists());
 }
 
 TEST_F(ShellTest, QuittingClosesEveryWindow) {

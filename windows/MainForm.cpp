@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "platform/Platform.h"
+#include "windows/ClientTitleBar.h"
 #include "windows/IconPainter.h"
 #include "windows/TableView.h"
 
@@ -105,6 +106,7 @@ MainForm::MainForm() {
     // decides once whether the window gets maximise and resize handles.
     layout()->activate();
     setFixedSize(sizeHint());
+    GiveTitleBarIfNeeded(this, true);
 }
 
 MainForm::~MainForm() { cardlib::UnregisterSurface(handle_); }

@@ -13,6 +13,7 @@
 #include "screen/TableDrawing.h"
 #include "state/GameState.h"
 #include "tables/PlayerData.h"
+#include "windows/ClientTitleBar.h"
 #include "windows/IconPainter.h"
 #include "windows/MainForm.h"
 #include "windows/SingleWindow.h"
@@ -103,6 +104,7 @@ EnterNameForm::EnterNameForm() {
     connect(StartingTextPlayer, &QLineEdit::returnPressed, StartingButton, &QPushButton::click);
     PressDefaultOnEnter(this, StartingButton);
     StartingTextPlayer->setFocus();
+    GiveTitleBarIfNeeded(this, false);
 }
 
 void EnterNameForm::closeEvent(QCloseEvent* event) {
@@ -201,6 +203,7 @@ RankingForm::RankingForm() {
     }
     CommandClose = MakeButton(this, TwipsRect(2280, 2400, 1695, 375), QString::fromUtf8("閉じる"), false);
     connect(CommandClose, &QPushButton::clicked, this, &QWidget::close);
+    GiveTitleBarIfNeeded(this, true);
 }
 
 void RankingForm::Form_Activate() { FillRankingLabels(); }
@@ -237,6 +240,7 @@ UserInfoForm::UserInfoForm() {
     CommandClose = MakeButton(this, TwipsRect(1560, 1440, 1695, 375), QString::fromUtf8("閉じる"), true);
     connect(CommandClose, &QPushButton::clicked, this, &QWidget::close);
     PressDefaultOnEnter(this, CommandClose);
+    GiveTitleBarIfNeeded(this, true);
 }
 
 void UserInfoForm::Form_Activate() {
