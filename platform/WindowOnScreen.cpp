@@ -1,13 +1,21 @@
 // A window manager maps a new window when it likes, and a paint sent before that is lost: so the
-// first frame is drawn on the window's first expose, which Qt answers by painting at once.
+// first frame is drawn on the window's first expose, which Qt answers by painting at once. On X
+// that expose can come while the window manager's frame around the window is still unmapped, so
+// the window is painted once more when the server says it is really viewable.
 #include "platform/WindowOnScreen.h"
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
+#include <QThread>
 #include <QWindow>
+#include <cstdlib>
+#ifdef ZARVELO_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
 
 namespace zarvelo::platform {
 
@@ -32,6 +40,23 @@ private:
     QWindow* window_;
     QEventLoop* loop_;
 };
+// Whether the window and every window around it are mapped; true off X.
+bool Viewable(QWindow* window) {
+#ifdef ZARVELO_HAVE_XCB
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11) return true;
+    xcb_connection_t* connection = x11->connection();
+    const auto cookie = xcb_get_window_attributes(connection, static_cast<xcb_window_t>(window->winId()));
+    xcb_get_window_attributes_reply_t* reply =
+        xcb_get_window_attributes_reply(connection, cookie, nullptr);
+    const bool viewable = !reply || reply->map_state == XCB_MAP_STATE_VIEWABLE;
+    std::free(reply);
+    return viewable;
+#else
+    (void)window;
+    return true;
+#endif
+}
 }  // namespace
 
 bool ShowOnScreen(QWidget& widget, int timeoutMs) {
@@ -45,6 +70,15 @@ bool ShowOnScreen(QWidget& widget, int timeoutMs) {
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     if (!window->isExposed()) return false;
+    if (!Viewable(window)) {
+        QElapsedTimer waited;
+        waited.start();
+        do {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            QThread::msleep(2);
+        } while (!Viewable(window) && waited.elapsed() < timeoutMs);
+        widget.repaint();
+    }
     // The frame has been sent; a round trip makes sure the window system has taken it.
     QGuiApplication::sync();
     return true;

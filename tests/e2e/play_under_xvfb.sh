@@ -33,7 +33,15 @@ xsetroot -solid '#ff00ff'
 if [ "$wm" = openbox ]; then
     openbox --sm-disable >"$out/openbox.log" 2>&1 &
     wmpid=$!
-    for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+    # Ready once it frames a window of its own: a probe window gets its frame extents.
+    xmessage -geometry +0+0 probe >/dev/null 2>&1 &
+    probe=$!
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --pid "$probe" 2>/dev/null | head -1 || true)
+        [ -n "$id" ] && xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && break
+        sleep 0.1
+    done
+    kill "$probe"
 fi
 
 fail() { echo "e2e: $*" >&2; shot failure; exit 1; }
@@ -43,12 +51,13 @@ pixel() {  # colour of a screen pixel as "r,g,b"
         sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
 }
 
-(cd "$work" && exec ./zarvelo >"$out/game.log" 2>&1) &
+(cd "$work" && ZARVELO_TRACE=1 exec ./zarvelo >"$out/game.log" 2>&1) &
 game=$!
 
 splash=
 for _ in $(seq 1000); do
-    splash=$(xdotool search --onlyvisible --pid "$game" 2>/dev/null | head -1) && [ -n "$splash" ] && break
+    splash=$(xdotool search --onlyvisible --pid "$game" 2>/dev/null | head -1 || true)
+    [ -n "$splash" ] && break
     sleep 0.02
 done
 [ -n "$splash" ] || fail "no window appeared"
