@@ -28,3 +28,5 @@ echo "== Sanitizer build"
 run_suite "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DZARVELO_SANITIZE=ON
 echo "== Normal build"
 run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "== Debian package"
+"$root/scripts/check-package.sh" "$root/build-package"
