@@ -14,4 +14,5 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
-$sudo apt-get install -y -qq "${missing[@]}"
+# Recommended packages are left out: the lists name everything that is used.
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

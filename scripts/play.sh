@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the game and starts it.
+# Installs what building and playing need, builds the game and starts it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/ensure-packages.sh" "$root/scripts/packages.txt"
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+"$root/scripts/ensure-packages.sh" "$root/scripts/packages-play.txt"
+# The folder and options of scripts/test.sh's normal build, so one build serves both.
+cmake -S "$root" -B "$root/build" -G Ninja -DZARVELO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    >/dev/null
 cmake --build "$root/build" --target zarvelo
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    echo "play.sh: the game is built (build/bin/zarvelo), but there is no display to show it on:" \
+         "neither DISPLAY nor WAYLAND_DISPLAY is set. Run it from a desktop session." >&2
+    exit 1
+fi
 exec "$root/build/bin/zarvelo"
