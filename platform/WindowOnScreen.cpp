@@ -43,9 +43,10 @@ private:
 // Whether the window and every window around it are mapped; true off X.
 bool Viewable(QWindow* window) {
 #ifdef ZARVELO_HAVE_XCB
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return true;
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11) return true;
-    xcb_connection_t* connection = x11->connection();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection) return true;
     const auto cookie = xcb_get_window_attributes(connection, static_cast<xcb_window_t>(window->winId()));
     xcb_get_window_attributes_reply_t* reply =
         xcb_get_window_attributes_reply(connection, cookie, nullptr);
