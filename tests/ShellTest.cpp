@@ -319,7 +319,14 @@ TEST_F(ShellTest, OwnTitleBarsKeepTheContentsAndOnlyTheCloseBoxesTheWindowsHave)
         ASSERT_NE(bar, nullptr);
         EXPECT_EQ(bar->geometry(), QRect(0, 0, c.window->width(), ClientTitleBar::kHeight));
         EXPECT_EQ(bar->hasCloseBox(), c.closeBox);
+        EXPECT_TRUE(c.window->isVisible()) << c.window;
     }
+    // Where the name entry would have a close box, a click does nothing.
+    EnterNameForm& entry = SingleWindow<EnterNameForm>::instance();
+    auto* entryBar = TitleBarOf(&entry);
+    QTest::mouseClick(entryBar, Qt::LeftButton, {}, QPoint(entryBar->width() - 12, 12));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(SingleWindow<EnterNameForm>::exists());
     EXPECT_EQ(f.table()->size(), QSize(427, 310));
     // The ranking's close box closes it; a press that leaves the box does not.
     RankingForm& ranking = SingleWindow<RankingForm>::instance();
