@@ -1,18 +1,44 @@
 // The program's entry point.
 #include <QApplication>
+#include <QStringList>
 #include <cstdio>
+#include <unistd.h>
 
 #include "app/Startup.h"
 #include "platform/DisplayCheck.h"
 #include "platform/Platform.h"
 
+namespace {
+// Qt ends a program that reaches no display with an abort and a hint to reinstall it. Its
+// messages are held while the application object connects; if that fails, one plain line says
+// what is missing instead. Asking only then keeps the check off the way of every normal start.
+QStringList g_heldMessages;
+QtMessageHandler g_qtHandler = nullptr;
+
+void HoldWhileConnecting(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtFatalMsg) {
+        g_heldMessages << qFormatLogMessage(type, context, message);
+        return;
+    }
+    const std::string reason = zarvelo::platform::MissingDisplayReason();
+    if (reason.empty()) {
+        for (const QString& held : g_heldMessages) std::fprintf(stderr, "%s\n", qPrintable(held));
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    } else {
+        std::fprintf(stderr, "%s\n", reason.c_str());
+    }
+    std::fflush(stderr);
+    _exit(1);
+}
+}  // namespace
+
 int main(int argc, char** argv) {
     zarvelo::platform::FontConfigurationWarmUp fonts;
-    if (const std::string reason = zarvelo::platform::MissingDisplayReason(); !reason.empty()) {
-        std::fprintf(stderr, "%s\n", reason.c_str());
-        return 1;
-    }
+    g_qtHandler = qInstallMessageHandler(HoldWhileConnecting);
     QApplication app(argc, argv);
+    qInstallMessageHandler(g_qtHandler);
+    for (const QString& held : g_heldMessages) std::fprintf(stderr, "%s\n", qPrintable(held));
+    g_heldMessages.clear();
     fonts.finish();
     QApplication::setApplicationName(QStringLiteral("zarvelo"));  // also the window class
     // Docks match the window to its desktop entry by this name (Wayland's app id).

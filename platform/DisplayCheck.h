@@ -6,9 +6,8 @@
 namespace zarvelo::platform {
 
 // Empty when a display answers, or when Qt is told to use something other than X11 or Wayland
-// (offscreen, say); otherwise one line for standard error that says what is missing. Called before
-// the application object exists, because Qt ends a program without a display with an abort and a
-// hint to reinstall it.
+// (offscreen, say); otherwise one line for standard error that says what is missing. Asked once
+// Qt has failed to connect, since asking costs a connection of its own.
 std::string MissingDisplayReason();
 
 }  // namespace zarvelo::platform
