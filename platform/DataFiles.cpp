@@ -1,75 +1,76 @@
-// Data files: directory choice, case-insensitive names and atomic replacement.
+// Data files: directory choice, case-insensitive names and safe access.
 #include "platform/DataFiles.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
-#include <QTemporaryFile>
+#include <cstdio>
 
 #include "platform/Platform.h"
+#include "platform/SafeFiles.h"
 
 namespace zarvelo::platform {
 
 namespace {
+
+struct Choice {
+    QString program, users;  // what it was made for
+    QString home;            // where data is read and saved
+};
 QString g_dataDirectory;
-QString g_chosenFor;  // the program directory the choice was made for
-QString g_chosen;
+Choice g_choice;
 
 // An installed copy has this file beside it. Its folder belongs to the system even where it can
 // be written (by root, say), and files left there would outlive the package.
 const QString kInstalledMarker = QStringLiteral("installed-copy");
 
-bool CanWriteIn(const QString& directory) {
-    QTemporaryFile probe(QDir(directory).filePath(QStringLiteral(".zarvelo-XXXXXX")));
-    return probe.open();
-}
-}  // namespace
-
-QString DataDirectory() {
-    if (!g_dataDirectory.isEmpty()) return g_dataDirectory;
-    const QString program = ProgramDirectory();
-    if (g_chosenFor != program || g_chosen.isEmpty()) {
-        g_chosenFor = program;
-        if (!QFile::exists(QDir(program).filePath(kInstalledMarker)) && CanWriteIn(program)) {
-            g_chosen = program;
-        } else {
-            g_chosen = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-            QDir().mkpath(g_chosen);
-        }
-    }
-    return g_chosen;
+const Choice& Chosen() {
+    const QString program = QDir(ProgramDirectory()).absolutePath();
+    const QString users = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (g_choice.program == program && g_choice.users == users && !g_choice.home.isEmpty())
+        return g_choice;
+    g_choice = Choice{program, users, users};
+    if (KindOf(QDir(program).filePath(kInstalledMarker)) == FileKind::Missing && CanCreateFilesIn(program))
+        g_choice.home = program;
+    else
+        QDir().mkpath(users);
+    return g_choice;
 }
 
-void SetDataDirectory(const QString& directory) { g_dataDirectory = directory; }
-
-QString DataFilePath(const QString& fileName) {
-    const QDir dir(DataDirectory());
-    if (QFile::exists(dir.filePath(fileName))) return dir.filePath(fileName);
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+// The entry in the folder that stands for the name, whatever kind of file it is.
+QString Find(const QString& directory, const QString& fileName) {
+    const QDir dir(directory);
+    if (KindOf(dir.filePath(fileName)) != FileKind::Missing) return dir.filePath(fileName);
+    const QStringList entries =
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
         if (entry.compare(fileName, Qt::CaseInsensitive) == 0) return dir.filePath(entry);
     }
     return dir.filePath(fileName);
 }
 
-bool DataFileExists(const QString& fileName) { return QFile::exists(DataFilePath(fileName)); }
+}  // namespace
+
+QString DataDirectory() { return g_dataDirectory.isEmpty() ? Chosen().home : g_dataDirectory; }
+
+void SetDataDirectory(const QString& directory) { g_dataDirectory = directory; }
+
+QString DataFilePath(const QString& fileName) { return Find(DataDirectory(), fileName); }
+
+bool DataFileExists(const QString& fileName) { return KindOf(DataFilePath(fileName)) == FileKind::Regular; }
 
 std::optional<QByteArray> ReadDataFile(const QString& fileName) {
-    QFile file(DataFilePath(fileName));
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return file.readAll();
+    const QString path = DataFilePath(fileName);
+    if (KindOf(path) == FileKind::Missing) return std::nullopt;
+    ReadResult read = ReadRegularFile(path, kDataFileLimit);
+    if (!read.bytes)
+        std::fprintf(stderr, "zarvelo: %s not read: %s\n", qPrintable(path), qPrintable(read.error));
+    return read.bytes;
 }
 
 bool WriteDataFile(const QString& fileName, const QByteArray& bytes, QString* error) {
     QDir().mkpath(DataDirectory());
-    QSaveFile file(DataFilePath(fileName));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error) *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return ReplaceRegularFile(DataFilePath(fileName), bytes, error);
 }
 
 }  // namespace zarvelo::platform

@@ -12,12 +12,17 @@ namespace zarvelo::platform {
 QString DataDirectory();
 void SetDataDirectory(const QString& directory);  // tests; empty chooses again
 
-// The path of a data file; names that differ only in letter case are one file, and an existing
-// file keeps its spelling.
+// The path of a data file in the data folder; names that differ only in letter case are one
+// file, and an existing file keeps its spelling.
 QString DataFilePath(const QString& fileName);
+
+// Whether a regular file of that name lies in the data folder.
 bool DataFileExists(const QString& fileName);
 
-// The file's bytes, or nothing when it cannot be read.
+// The most a data file holds: a few hundred bytes make a valid one.
+inline constexpr qint64 kDataFileLimit = 8 * 1024;
+
+// At most kDataFileLimit bytes of the file, or nothing when no regular file can be read there.
 std::optional<QByteArray> ReadDataFile(const QString& fileName);
 
 // Replaces the file as a whole or not at all; on failure says why in error.
