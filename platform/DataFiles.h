@@ -7,8 +7,9 @@
 
 namespace zarvelo::platform {
 
-// The program's directory when it can be written and is not an installed copy's, otherwise the
-// user's data directory.
+// The one folder this copy keeps its data in: the program's folder when it can be written and
+// is not an installed copy's, otherwise the user's data folder. A copy whose folder could not be
+// written once keeps its data in the user's folder from then on, so that two sets never grow apart.
 QString DataDirectory();
 void SetDataDirectory(const QString& directory);  // tests; empty chooses again
 
@@ -16,7 +17,8 @@ void SetDataDirectory(const QString& directory);  // tests; empty chooses again
 // file, and an existing file keeps its spelling.
 QString DataFilePath(const QString& fileName);
 
-// Whether a regular file of that name lies in the data folder.
+// Whether a regular file of that name holds data: in the data folder, or, for a copy that moved
+// its data, in the program's folder where it lay before.
 bool DataFileExists(const QString& fileName);
 
 // The most a data file holds: a few hundred bytes make a valid one.
