@@ -1,6 +1,8 @@
 // Data files: the choice of their one folder, case-insensitive names and safe access.
 #include "platform/DataFiles.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -115,6 +117,12 @@ std::optional<QByteArray> ReadDataFile(const QString& fileName) {
 bool WriteDataFile(const QString& fileName, const QByteArray& bytes, QString* error) {
     QDir().mkpath(DataDirectory());
     return ReplaceRegularFile(DataFilePath(fileName), bytes, error);
+}
+
+long DataFileNameLimit() {
+    const QString home = DataDirectory();
+    const long limit = ::pathconf(QFile::encodeName(home).constData(), _PC_NAME_MAX);
+    return limit > 0 ? limit : 255;
 }
 
 }  // namespace zarvelo::platform

@@ -30,4 +30,7 @@ std::optional<QByteArray> ReadDataFile(const QString& fileName);
 // Replaces the file as a whole or not at all; on failure says why in error.
 bool WriteDataFile(const QString& fileName, const QByteArray& bytes, QString* error);
 
+// The longest file name, in bytes, the data folder takes.
+long DataFileNameLimit();
+
 }  // namespace zarvelo::platform

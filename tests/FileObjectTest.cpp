@@ -97,11 +97,6 @@ TEST_F(FileObjectTest, BrokenFilesNeverStopTheStart) {
     EXPECT_EQ(Ranking[0].Cards, 7);
     EXPECT_EQ(Ranking[0].Date, QDate(2026, 12, 7));
     EXPECT_EQ(Ranking[1].PlayerName, "NewPlayer");
-    // A last player whose name could not name a file starts as a new player.
-    Write("default.dat", "\"../escape\",500,0,9\r\n");
-    LoadLastPlayer();
-    EXPECT_EQ(PlayerName, "NewPlayer");
-    EXPECT_EQ(PlayerRecord.Credit, 500);
 }
 
 TEST_F(FileObjectTest, AnInstalledCopyKeepsItsDataInTheUsersFolder) {
@@ -221,6 +216,84 @@ TEST_F(FileObjectTest, AFullDiskIsReportedWithPathAndReasonAndKeepsTheOldFiles) 
     EXPECT_EQ(QDir(directory.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
 }
 
+// A name is refused when its file name would not fit the folder: a name that passes can always
+// be saved, and the longest is exactly at the limit.
+TEST_F(FileObjectTest, NamesAreCheckedAgainstTheFoldersLongestFileName) {
+    const long limit = platform::DataFileNameLimit();
+    ASSERT_EQ(limit, pathconf(QFile::encodeName(directory.path()), _PC_NAME_MAX));
+    const long room = limit - 4;  // ".dat"
+    struct Case { QString name; bool fits; };
+    const Case cases[] = {
+        {QString(room, 'a'), true},
+        {QString(room + 1, 'a'), false},
+        {QString(300, 'a'), false},
+        {QString(room / 3, QChar(0x592A)), true},      // kanji: three bytes each in a file name
+        {QString(room / 3 + 1, QChar(0x592A)), false},  // fits in Shift_JIS, not on the disk
+        {QString(86, QChar(0x592A)), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.size());
+        const auto problem = NameProblem(c.name);
+        EXPECT_EQ(!problem, c.fits);
+        if (problem) {
+            EXPECT_TRUE(problem->startsWith("The name is too long")) << problem->toStdString();
+        }
+        if (!c.fits) continue;
+        PlayerName = c.name;
+        PlayerRecord = {c.name, 870, 1, 5};
+        SavePlayerFiles();
+        EXPECT_TRUE(boxes->calls.empty());
+        EXPECT_TRUE(PlayerFileExists(c.name));
+    }
+}
+
+TEST_F(FileObjectTest, ANameThatCannotNameAFileKeepsItsRecord) {
+    struct Case { QByteArray stored; QString expected; };
+    const Case cases[] = {
+        {QByteArray(300, 'A'), QString(platform::DataFileNameLimit() - 4, 'A')},
+        {"../escape", ".._escape"},
+        {"Ranking", "NewPlayer"},
+        {"", "NewPlayer"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored.left(20).toStdString());
+        Write("default.dat", "\"" + c.stored + "\",870,2,5\r\n");
+        LoadLastPlayer();
+        EXPECT_EQ(PlayerName, c.expected);
+        EXPECT_EQ(PlayerRecord.Credit, 870);
+        SavePlayerFiles();
+        EXPECT_TRUE(boxes->calls.empty());
+        PlayerRecord = {};
+        ASSERT_TRUE(LoadPlayerFile());
+        EXPECT_EQ(PlayerRecord.Credit, 870);
+        EXPECT_EQ(PlayerRecord.BankruptCount, 2);
+    }
+    // A player file whose inside name cannot be stored keeps the name that found it.
+    Write("Jiro.dat", "\"Ji/ro\",40,0,2\r\n");
+    PlayerName = "Jiro";
+    ASSERT_TRUE(LoadPlayerFile());
+    EXPECT_EQ(PlayerRecord.Name, "Jiro");
+}
+
+TEST_F(FileObjectTest, HugeFilesAreReadOnlyInPartAndBoxesStaySmall) {
+    Write("default.dat", "\"" + QByteArray(1 << 20, 'A') + "\",870,0,5\r\n");
+    Write("Ranking.dat", QByteArray(1 << 20, '7'));
+    LoadLastPlayer();
+    LoadRanking();
+    EXPECT_LE(PlayerName.size(), platform::DataFileNameLimit());
+    EXPECT_EQ(Ranking[0].Cards, 0);  // no number that long
+    // A save that fails shows the name and the path shortened, never a box higher than a screen.
+    platform::SetDataDirectory(Path("missing/") + QString(3000, 'x'));
+    SavePlayerFiles();
+    platform::SetDataDirectory(QString());
+    ASSERT_FALSE(boxes->calls.empty());
+    for (const auto& call : boxes->calls) {
+        for (const QString& line : call.text.split('\n')) EXPECT_LE(line.size(), 160);
+        EXPECT_TRUE(call.text.contains("could not be saved"));
+    }
+}
+
+// A real full file system: every save fails loudly and the files already there stay whole.
 TEST_F(FileObjectTest, OnAFullFileSystemEverySaveFailsLoudlyAndKeepsTheOldFile) {
     if (geteuid() != 0) GTEST_SKIP() << "mounting a small tmpfs needs root";
     const QByteArray full = QFile::encodeName(Path("full"));

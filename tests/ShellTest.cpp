@@ -275,5 +275,21 @@ TEST_F(ShellTest, QuittingClosesEveryWindow) {
     EXPECT_FALSE(SingleWindow<HelpForm>::exists());
 }
 
+TEST_F(ShellTest, ANameTooLongForAFileNameIsRefusedWithAMessage) {
+    RunMain();
+    const QString tooLong(300, 'a');
+    MainForm::instance().MenuEnterUserName->trigger();
+    EnterNameForm& form = SingleWindow<EnterNameForm>::instance();
+    Activate(&form);
+    form.StartingTextPlayer->setText(tooLong);
+    QTest::keyClick(form.StartingTextPlayer, Qt::Key_Return);
+    ASSERT_EQ(boxes->calls.size(), 1u);
+    EXPECT_TRUE(boxes->calls[0].text.startsWith("The name is too long"));
+    EXPECT_EQ(boxes->calls[0].title, form.windowTitle());
+    EXPECT_EQ(PlayerName, "NewPlayer");
+    EXPECT_TRUE(SingleWindow<EnterNameForm>::exists());
+    EXPECT_TRUE(Files().isEmpty());
+}
+
 }  // namespace
 }  // namespace zarvelo::testing
