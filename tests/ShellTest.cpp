@@ -275,6 +275,25 @@ TEST_F(ShellTest, QuittingClosesEveryWindow) {
     EXPECT_FALSE(SingleWindow<HelpForm>::exists());
 }
 
+// What a quit right after a game over would save is on the disk as soon as the game is over.
+TEST_F(ShellTest, AGameOverIsSavedAtOnce) {
+    RunMain();
+    MainForm& f = MainForm::instance();
+    QTest::mouseClick(f.CommandBet, Qt::LeftButton);
+    QTest::mouseClick(f.CommandNextGame, Qt::LeftButton);
+    ArrangeDeal({CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)}, {CardOf(2, 9)});
+    Win = 5;
+    ClickTable(SlotLeft(1) + 10, 200);
+    ASSERT_TRUE(GameOver);
+    EXPECT_TRUE(boxes->calls.empty());
+    EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",104,0,2\r\n");
+    EXPECT_EQ(Read("default.dat"), "\"NewPlayer\",104,0,2\r\n");
+    EXPECT_TRUE(Read("Ranking.dat").startsWith("1,1,1,\"NewPlayer\",#2026-12-07#\r\n"));
+    // A stake placed since is not charged until the next game over or quit.
+    QTest::mouseClick(f.CommandBet, Qt::LeftButton);
+    EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",104,0,2\r\n");
+}
+
 TEST_F(ShellTest, ANameTooLongForAFileNameIsRefusedWithAMessage) {
     RunMain();
     const QString tooLong(300, 'a');
