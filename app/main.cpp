@@ -1,6 +1,7 @@
 // The program's entry point.
 #include <QApplication>
 
+#include "app/Shutdown.h"
 #include "app/Startup.h"
 #include "platform/Platform.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     fonts.finish();
     QApplication::setApplicationName(QStringLiteral("zarvelo"));
     if (!zarvelo::Main()) return 1;
+    zarvelo::SaveWhenEndedFromOutside();
     zarvelo::platform::ReturnFreedMemory();
     return QApplication::exec();
 }

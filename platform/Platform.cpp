@@ -26,7 +26,11 @@ SoundHook g_soundHook;
 QString g_programDirectory;
 QDate g_today;
 WaitHook g_waitHook;
+bool g_unattended = false;
 }  // namespace
+
+void SetUnattended(bool unattended) { g_unattended = unattended; }
+bool Unattended() { return g_unattended; }
 
 QString ElideLongLines(const QString& text) {
     constexpr qsizetype kMost = 160;
@@ -40,6 +44,10 @@ QString ElideLongLines(const QString& text) {
 
 void ShowMessageBox(const QString& text, const QString& title, MessageIcon icon) {
     const QString shown = ElideLongLines(text);
+    if (g_unattended) {
+        std::fprintf(stderr, "zarvelo: %s\n", qPrintable(QString(shown).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+        return;
+    }
     if (g_messageBoxHandler) {
         g_messageBoxHandler(MessageBoxCall{shown, title, icon});
         return;

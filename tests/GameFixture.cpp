@@ -30,6 +30,7 @@ void GameFixture::TearDown() {
     MainForm::destroyInstance();
     platform::SetSoundHook({});
     boxes.reset();
+    platform::SetUnattended(false);
     platform::SetDataDirectory(QString());
     platform::SetToday(QDate());
     platform::SetProgramDirectory(QString());

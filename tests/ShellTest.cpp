@@ -1,12 +1,16 @@
 // Start-up, shutdown and the secondary windows, driven through real Qt events.
+#include <signal.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
 
+#include "app/Shutdown.h"
 #include "app/Startup.h"
 #include "platform/Platform.h"
+#include "platform/SafeFiles.h"
 #include "state/GameState.h"
 #include "tests/GameFixture.h"
 #include "windows/MainForm.h"
@@ -292,6 +296,57 @@ TEST_F(ShellTest, AGameOverIsSavedAtOnce) {
     // A stake placed since is not charged until the next game over or quit.
     QTest::mouseClick(f.CommandBet, Qt::LeftButton);
     EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",104,0,2\r\n");
+}
+
+// Ended from outside: the stake is lost as on a quit, but no box waits for an answer.
+TEST_F(ShellTest, TerminationSignalsSaveLikeAQuitWithoutABox) {
+    for (const int number : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(number);
+        RunMain();
+        MainForm& f = MainForm::instance();
+        for (int i = 0; i < 3; ++i) QTest::mouseClick(f.CommandBet, Qt::LeftButton);
+        SaveWhenEndedFromOutside();
+        ASSERT_EQ(raise(number), 0);
+        for (int i = 0; i < 100 && Read("NewPlayer.dat").isEmpty(); ++i)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        RestoreSignalDefaults();
+        EXPECT_TRUE(boxes->calls.empty());
+        EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",97,0,1\r\n");
+        EXPECT_EQ(Read("default.dat"), "\"NewPlayer\",97,0,1\r\n");
+        EXPECT_FALSE(Read("Ranking.dat").isEmpty());
+        EXPECT_FALSE(f.isVisible());
+        MainForm::destroyInstance();
+        platform::SetUnattended(false);
+        QDir(directory.path()).removeRecursively();
+        QDir().mkpath(directory.path());
+    }
+}
+
+TEST_F(ShellTest, ASaveThatFailsWhileEndedFromOutsideShowsNoBox) {
+    RunMain();
+    platform::SetFileFaultHook([](platform::FileStep step, const QString&, qint64, qint64*) {
+        return step == platform::FileStep::Write ? ENOSPC : 0;
+    });
+    MainForm::instance().EndUnattended();
+    platform::SetFileFaultHook({});
+    platform::SetUnattended(false);
+    EXPECT_TRUE(boxes->calls.empty());
+    EXPECT_TRUE(Files().isEmpty());
+}
+
+TEST_F(ShellTest, TheEndOfTheSessionSavesWhatAQuitWouldAndPlaysOn) {
+    RunMain();
+    MainForm& f = MainForm::instance();
+    QTest::mouseClick(f.CommandBet, Qt::LeftButton);
+    QTest::mouseClick(f.CommandNextGame, Qt::LeftButton);
+    f.SaveForSessionEnd();
+    EXPECT_TRUE(boxes->calls.empty());
+    EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",99,0,1\r\n");
+    EXPECT_EQ(PlayerRecord.Credit, 100);  // the record still holds the last game over
+    EXPECT_TRUE(GameInProgress);
+    EXPECT_FALSE(platform::Unattended());
+    Quit();
+    EXPECT_EQ(boxes->calls.size(), 1u);  // the stake warning, now that someone is there
 }
 
 TEST_F(ShellTest, ANameTooLongForAFileNameIsRefusedWithAMessage) {
