@@ -54,8 +54,12 @@ TEST_F(SafeFilesTest, WhatIsNotARegularFileIsNeitherFollowedNorOpenedNorReplaced
          FileKind::Link},
         {"link to a device", [](const QByteArray& p) { return symlink("/dev/zero", p) == 0; }, FileKind::Link},
         {"pipe", [](const QByteArray& p) { return mkfifo(p, 0600) == 0; }, FileKind::Other},
+        {"socket", [](const QByteArray& p) { return mknod(p, S_IFSOCK | 0600, 0) == 0; }, FileKind::Other},
         {"folder", [](const QByteArray& p) { return mkdir(p, 0700) == 0; }, FileKind::Directory},
     };
+    // Nothing is even opened or made for a name that is not a regular file's.
+    int steps = 0;
+    SetFileFaultHook([&](FileStep, const QString&, qint64, qint64*) { return ++steps, 0; });
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const QString path = Path(QString::fromUtf8(c.what));
@@ -69,6 +73,7 @@ TEST_F(SafeFilesTest, WhatIsNotARegularFileIsNeitherFollowedNorOpenedNorReplaced
         EXPECT_TRUE(error.contains("not a regular file")) << error.toStdString();
         EXPECT_EQ(KindOf(path), c.kind);
     }
+    EXPECT_EQ(steps, 0);
     EXPECT_EQ(Read(victim), "precious");
     EXPECT_FALSE(QFile::exists(nowhere));
     EXPECT_EQ(Entries(outside.path()), QStringList{"victim"});
@@ -84,6 +89,50 @@ TEST_F(SafeFilesTest, ADeviceIsNeverOpened) {
     QString error;
     EXPECT_FALSE(ReplaceRegularFile(path, "x", &error));
     EXPECT_EQ(KindOf(path), FileKind::Other);
+}
+
+// Something may take a name's place between the look and the use; what is opened or replaced
+// is checked again then.
+TEST_F(SafeFilesTest, ASwapAfterTheLookIsCaughtToo) {
+    const QString victim = QDir(outside.path()).filePath("victim");
+    Write(victim, "precious");
+    struct Case {
+        const char* what;
+        FileStep when;
+        std::function<void(const QByteArray&)> swap;
+    } cases[] = {
+        {"a link before the read", FileStep::Open,
+         [&](const QByteArray& p) { unlink(p); (void)!symlink(QFile::encodeName(victim), p); }},
+        {"a pipe before the read", FileStep::Open, [](const QByteArray& p) { unlink(p); mkfifo(p, 0600); }},
+        {"a link before the rename", FileStep::Close,
+         [&](const QByteArray& p) { unlink(p); (void)!symlink(QFile::encodeName(victim), p); }},
+        {"a folder before the rename", FileStep::Close, [](const QByteArray& p) { unlink(p); mkdir(p, 0700); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = Path(QString::fromUtf8(c.what));
+        Write(path, "\"Taro\",87,2,12\r\n");
+        bool swapped = false;
+        SetFileFaultHook([&](FileStep step, const QString&, qint64, qint64*) {
+            if (step == c.when && !swapped) {
+                swapped = true;
+                c.swap(QFile::encodeName(path));
+            }
+            return 0;
+        });
+        if (c.when == FileStep::Open) {
+            EXPECT_FALSE(ReadRegularFile(path, 1024).bytes);
+        } else {
+            QString error;
+            EXPECT_FALSE(ReplaceRegularFile(path, "new", &error));
+            EXPECT_TRUE(error.contains("not a regular file")) << error.toStdString();
+        }
+        SetFileFaultHook({});
+        EXPECT_TRUE(swapped);
+        EXPECT_NE(KindOf(path), FileKind::Regular);
+    }
+    EXPECT_EQ(Read(victim), "precious");
+    EXPECT_EQ(Entries(dir.path()).filter(".zarvelo-").size(), 0);
 }
 
 TEST_F(SafeFilesTest, ReadingStopsAtTheLimit) {

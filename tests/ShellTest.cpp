@@ -306,10 +306,12 @@ TEST_F(ShellTest, TerminationSignalsSaveLikeAQuitWithoutABox) {
         MainForm& f = MainForm::instance();
         for (int i = 0; i < 3; ++i) QTest::mouseClick(f.CommandBet, Qt::LeftButton);
         SaveWhenEndedFromOutside();
+        ::testing::internal::CaptureStderr();
         ASSERT_EQ(raise(number), 0);
         for (int i = 0; i < 100 && Read("NewPlayer.dat").isEmpty(); ++i)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         RestoreSignalDefaults();
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");  // not even the stake warning
         EXPECT_TRUE(boxes->calls.empty());
         EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",97,0,1\r\n");
         EXPECT_EQ(Read("default.dat"), "\"NewPlayer\",97,0,1\r\n");
@@ -327,10 +329,14 @@ TEST_F(ShellTest, ASaveThatFailsWhileEndedFromOutsideShowsNoBox) {
     platform::SetFileFaultHook([](platform::FileStep step, const QString&, qint64, qint64*) {
         return step == platform::FileStep::Write ? ENOSPC : 0;
     });
+    ::testing::internal::CaptureStderr();
     MainForm::instance().EndUnattended();
+    const std::string said = ::testing::internal::GetCapturedStderr();
     platform::SetFileFaultHook({});
     platform::SetUnattended(false);
     EXPECT_TRUE(boxes->calls.empty());
+    for (const char* name : {"Ranking.dat", "NewPlayer.dat", "default.dat"})
+        EXPECT_NE(said.find(std::string(name) + " could not be saved."), std::string::npos) << said;
     EXPECT_TRUE(Files().isEmpty());
 }
 
