@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <unistd.h>
 
+#include "app/Shutdown.h"
 #include "app/Startup.h"
 #include "platform/DisplayCheck.h"
 #include "platform/Platform.h"
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
     // Docks match the window to its desktop entry by this name (Wayland's app id).
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zarvelo.Zarvelo"));
     if (!zarvelo::Main()) return 1;
+    zarvelo::SaveWhenEndedFromOutside();
     zarvelo::platform::ReturnFreedMemory();
     return QApplication::exec();
 }

@@ -1,5 +1,5 @@
-// In-process timings of the hot paths: a card click with its repaint, the poker check, the deal
-// and the card-point display.
+// In-process timings of the hot paths: a card click with its repaint, the click that ends a game
+// with its saves, the poker check, the deal and the card-point display.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -77,6 +77,28 @@ void BM_RejectedClickWithRepaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RejectedClickWithRepaint);
+
+// The click that ends a game: the card taken, the table with nothing left to take, the winnings
+// and the ranking, and the three data files saved and synced to the disk.
+void BM_GameEndingClickWithSave(benchmark::State& state) {
+    MainForm& form = GameOnTable();
+    TableCards = {33, 7, 15, 16, 17, 18};  // the seven of clubs takes the seven of hearts' place
+    FirstSelection = false;
+    Deck[DeckPosition] = 22;  // and the nine of diamonds leaves nothing to take
+    const Snapshot before;
+    const auto ranking = Ranking;
+    const PlayerRecordType record = PlayerRecord;
+    const Counter credit = Credit;
+    for (auto _ : state) {
+        before.restore();
+        Ranking = ranking, PlayerRecord = record, Credit = credit;
+        form.Form_MouseDown(1, 0, 40.f, 200.f);
+        form.Form_Click();
+        PaintAsTheEventLoopWould();
+        if (!GameOver) state.SkipWithError("the click did not end the game");
+    }
+}
+BENCHMARK(BM_GameEndingClickWithSave)->Unit(benchmark::kMillisecond);
 
 // The whole table, every label over it included: what a window system's expose costs.
 void BM_WholeTableRepaint(benchmark::State& state) {

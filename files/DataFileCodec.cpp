@@ -1,6 +1,7 @@
 // The data-file format: encoding records and reading them back field by field.
 #include "files/DataFileCodec.h"
 
+#include <QRegularExpression>
 #include <limits>
 
 #include "platform/TextEncoding.h"
@@ -34,7 +35,10 @@ QByteArray EncodeRankingLine(const RankingEntry& e) {
 }
 
 std::vector<Field> SplitFields(const QByteArray& bytes) {
-    const QString text = platform::DecodeCp932(bytes);
+    // Editors that add a byte-order mark have written the file in UTF-8.
+    static const QByteArray kUtf8Mark("\xEF\xBB\xBF");
+    const QString text = bytes.startsWith(kUtf8Mark) ? QString::fromUtf8(bytes.mid(kUtf8Mark.size()))
+                                                     : platform::DecodeCp932(bytes);
     std::vector<Field> fields;
     const qsizetype n = text.size();
     qsizetype i = 0;
@@ -91,7 +95,11 @@ std::optional<Counter> ParseNumber(const Field& field) {
 
 std::optional<QDate> ParseDate(const Field& field) {
     if (field.kind != Field::Dated) return std::nullopt;
-    const QDate date = QDate::fromString(field.text, QStringLiteral("yyyy-MM-dd"));
+    // Month and day may have one digit or two.
+    static const QRegularExpression kDate(QStringLiteral("^([0-9]{4})-([0-9]{1,2})-([0-9]{1,2})$"));
+    const QRegularExpressionMatch match = kDate.match(field.text);
+    if (!match.hasMatch()) return std::nullopt;
+    const QDate date(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
     if (!date.isValid()) return std::nullopt;
     return date;
 }

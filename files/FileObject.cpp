@@ -2,6 +2,7 @@
 #include "files/FileObject.h"
 
 #include "files/DataFileCodec.h"
+#include "files/PlayerNames.h"
 #include "platform/DataFiles.h"
 #include "platform/Platform.h"
 #include "platform/TextEncoding.h"
@@ -40,24 +41,7 @@ PlayerRecordType ReadRecord(const QString& fileName, const QString& defaultName)
 }  // namespace
 
 std::optional<QString> NameProblem(const QString& name) {
-    if (name.isEmpty()) return QStringLiteral("Please enter a name.");
-    if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return QStringLiteral("\"%1\" cannot be used as a name.").arg(name);
-    for (const QChar c : name) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return QStringLiteral("A name cannot contain control characters.");
-        if (QStringLiteral("\\/:*?\"<>|").contains(c))
-            return QStringLiteral("A name cannot contain any of \\ / : * ? \" < > |");
-    }
-    if (name.endsWith(QLatin1Char(' ')) || name.endsWith(QLatin1Char('.')))
-        return QStringLiteral("A name cannot end with a space or a dot.");
-    const auto encoded = platform::EncodeCp932(name);
-    if (!encoded || platform::DecodeCp932(*encoded) != name)
-        return QStringLiteral("The name contains characters that cannot be stored.");
-    if (name.compare(QLatin1String("Ranking"), Qt::CaseInsensitive) == 0 ||
-        name.compare(QLatin1String("default"), Qt::CaseInsensitive) == 0)
-        return QStringLiteral("\"%1\" is reserved for the game's own files.").arg(name);
-    return std::nullopt;
+    return FileNameProblem(name, platform::DataFileNameLimit());
 }
 
 bool PlayerFileExists(const QString& name) {
@@ -67,6 +51,9 @@ bool PlayerFileExists(const QString& name) {
 bool LoadPlayerFile() {
     if (!PlayerFileExists(PlayerName)) return false;
     PlayerRecord = ReadRecord(PlayerFileName(PlayerName), PlayerName);
+    // The player is saved under the name inside; one that cannot name a file would lose the
+    // record at the next save, so the name that found the file stays.
+    if (NameProblem(PlayerRecord.Name)) PlayerRecord.Name = PlayerName;
     return true;
 }
 
@@ -80,7 +67,9 @@ void SavePlayerFiles() {
 void LoadLastPlayer() {
     if (platform::DataFileExists(kLastPlayerFile)) {
         PlayerRecord = ReadRecord(kLastPlayerFile, QStringLiteral("NewPlayer"));
-        if (NameProblem(PlayerRecord.Name)) PlayerRecord.Name = QStringLiteral("NewPlayer");
+        // A name that cannot name a file would leave the record nowhere but here, to be lost
+        // at the next player change: the player goes on under the nearest name that can.
+        PlayerRecord.Name = StorableName(PlayerRecord.Name, platform::DataFileNameLimit());
     } else {
         PlayerRecord = FreshRecord();
     }

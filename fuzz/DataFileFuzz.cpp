@@ -1,10 +1,11 @@
 // Fuzz target: any bytes as a player file or a ranking file must decode without a fault, and
-// what is written back must read back the same.
+// what is written back must read back the same. The same bytes then drive the file layer.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 
 #include "files/DataFileCodec.h"
+#include "fuzz/FileLayerCheck.h"
 
 using namespace zarvelo;
 
@@ -34,5 +35,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!e.Date.isValid()) std::abort();
         (void)codec::EncodeRankingLine(e);
     }
+    fuzz::CheckFileLayer(bytes);
     return 0;
 }

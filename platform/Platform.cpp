@@ -26,15 +26,34 @@ SoundHook g_soundHook;
 QString g_programDirectory;
 QDate g_today;
 WaitHook g_waitHook;
+bool g_unattended = false;
 }  // namespace
 
+void SetUnattended(bool unattended) { g_unattended = unattended; }
+bool Unattended() { return g_unattended; }
+
+QString ElideLongLines(const QString& text) {
+    constexpr qsizetype kMost = 160;
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        if (line.size() <= kMost) continue;
+        line = line.left(kMost / 2) + QChar(0x2026) + line.right(kMost / 2 - 1);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 void ShowMessageBox(const QString& text, const QString& title, MessageIcon icon) {
+    const QString shown = ElideLongLines(text);
+    if (g_unattended) {
+        std::fprintf(stderr, "zarvelo: %s\n", qPrintable(QString(shown).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+        return;
+    }
     if (g_messageBoxHandler) {
-        g_messageBoxHandler(MessageBoxCall{text, title, icon});
+        g_messageBoxHandler(MessageBoxCall{shown, title, icon});
         return;
     }
     QMessageBox box;
-    box.setText(text);
+    box.setText(shown);
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("Zarvelo?") : title);
     switch (icon) {
         case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;

@@ -21,6 +21,14 @@ struct MessageBoxCall {
 void ShowMessageBox(const QString& text, const QString& title = QString(),
                     MessageIcon icon = MessageIcon::None);
 
+// While nobody is there to answer (the session or the program is being ended), boxes are
+// written to standard error instead.
+void SetUnattended(bool unattended);
+bool Unattended();
+
+// The text with every line longer than a box can show shortened in its middle.
+QString ElideLongLines(const QString& text);
+
 // Replaces the real box (tests); an empty handler restores it.
 using MessageBoxHandler = std::function<void(const MessageBoxCall&)>;
 void SetMessageBoxHandler(MessageBoxHandler handler);

@@ -106,6 +106,37 @@ TEST(DataFileCodec, RankingsKeepFileOrderAndLaterRoundsWin) {
     EXPECT_EQ(ranking[1].PlayerName, "P2");
 }
 
+// Many editors put a UTF-8 byte-order mark in front of what they save.
+TEST(DataFileCodec, AByteOrderMarkIsSkippedAndTheRestReadAsUtf8) {
+    const QByteArray mark("\xEF\xBB\xBF");
+    const auto ranking = DecodeRankingFile(mark + FiveLines(), kDefaultEntry);
+    EXPECT_EQ(ranking[0].Cards, 40);
+    EXPECT_EQ(ranking[0].PlayerName, "P1");
+    const auto record = DecodePlayerFile(mark + QString::fromUtf8("\"太郎\",5,0,3\r\n").toUtf8(), kFresh);
+    EXPECT_EQ(record.Name, QString::fromUtf8("太郎"));
+    EXPECT_EQ(record.Credit, 5);
+    // Written back, it is the usual line in the usual code page.
+    EXPECT_EQ(EncodePlayerLine(record), QByteArray("\"\x91\xBE\x98\x59\",5,0,3\r\n"));
+}
+
+TEST(DataFileCodec, DatesTakeOneOrTwoDigitMonthsAndDays) {
+    struct Case { const char* text; QDate expected; };
+    const Case cases[] = {
+        {"1998-1-3", QDate(1998, 1, 3)},    {"1998-12-03", QDate(1998, 12, 3)},
+        {"1998-01-3", QDate(1998, 1, 3)},   {"2025-2-28", QDate(2025, 2, 28)},
+        {"1998-13-3", QDate()},             {"1998-2-30", QDate()},
+        {"98-1-3", QDate()},                {"1998-1-3x", QDate()},
+        {"1998-001-3", QDate()},            {"", QDate()},
+    };
+    for (const Case& c : cases) {
+        const auto date = ParseDate(Field{QString::fromUtf8(c.text), Field::Dated});
+        EXPECT_EQ(date.value_or(QDate()), c.expected) << c.text;
+    }
+    const auto ranking = DecodeRankingFile("7,1,7,\"Taro\",#1998-1-3#\r\n", kDefaultEntry);
+    EXPECT_EQ(ranking[0].Date, QDate(1998, 1, 3));
+    EXPECT_EQ(EncodeRankingLine(ranking[0]), QByteArray("7,1,7,\"Taro\",#1998-01-03#\r\n"));
+}
+
 TEST(DataFileCodec, RoundTripsWhatItWrites) {
     const PlayerRecordType records[] = {{"Taro", 87, 2, 12}, {QString::fromUtf8("山田　花子"), 2147483647, 0, 1},
                                         {"a b", -2147483647 - 1, 3, 9}};

@@ -1,4 +1,8 @@
 // Player files, the last-player file and the ranking file on disk, and names that cannot be stored.
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -6,6 +10,7 @@
 
 #include "files/FileObject.h"
 #include "platform/DataFiles.h"
+#include "platform/SafeFiles.h"
 #include "state/GameState.h"
 #include "tables/PlayerData.h"
 #include "tests/GameFixture.h"
@@ -92,11 +97,6 @@ TEST_F(FileObjectTest, BrokenFilesNeverStopTheStart) {
     EXPECT_EQ(Ranking[0].Cards, 7);
     EXPECT_EQ(Ranking[0].Date, QDate(2026, 12, 7));
     EXPECT_EQ(Ranking[1].PlayerName, "NewPlayer");
-    // A last player whose name could not name a file starts as a new player.
-    Write("default.dat", "\"../escape\",500,0,9\r\n");
-    LoadLastPlayer();
-    EXPECT_EQ(PlayerName, "NewPlayer");
-    EXPECT_EQ(PlayerRecord.Credit, 500);
 }
 
 TEST_F(FileObjectTest, AnInstalledCopyKeepsItsDataInTheUsersFolder) {
@@ -149,6 +149,184 @@ TEST_F(FileObjectTest, UnstorableNamesAreRefusedAndOthersAccepted) {
     const char* const accepted[] = {"Taro", "NewPlayer", " leading", "a,b", "太郎", "ﾀﾛｳ",
                                     "Rankings", "defaults", "12345678901234567890", "x.y"};
     for (const char* name : accepted) EXPECT_FALSE(NameProblem(QString::fromUtf8(name))) << name;
+}
+
+TEST_F(FileObjectTest, LinksAndOtherOddFilesAreNeverWrittenThrough) {
+    QTemporaryDir outside;
+    const QString victim = QDir(outside.path()).filePath("victim.dat");
+    const QString nowhere = QDir(outside.path()).filePath("created.dat");
+    QFile file(victim);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("precious\n");
+    file.close();
+    ASSERT_EQ(symlink(QFile::encodeName(victim), QFile::encodeName(Path("default.dat"))), 0);
+    ASSERT_EQ(symlink(QFile::encodeName(nowhere), QFile::encodeName(Path("Ranking.dat"))), 0);
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path("Taro.dat")), 0600), 0);
+    LoadLastPlayer();  // a pipe or a link read here would block or read another file
+    LoadRanking();
+    EXPECT_EQ(PlayerName, "NewPlayer");
+    EXPECT_EQ(PlayerRecord.Credit, 100);
+    EXPECT_EQ(Ranking[0].PlayerName, "NewPlayer");
+    EXPECT_FALSE(PlayerFileExists("Taro"));
+    PlayerName = "Taro";
+    EXPECT_FALSE(LoadPlayerFile());
+    PlayerRecord = {"Taro", 87, 2, 12};
+    SaveRanking();
+    SavePlayerFiles();
+    ASSERT_EQ(boxes->calls.size(), 3u);
+    const char* names[] = {"Ranking.dat", "Taro.dat", "default.dat"};
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_TRUE(boxes->calls[i].text.startsWith(QString(names[i]) + " could not be saved."));
+        EXPECT_TRUE(boxes->calls[i].text.contains(Path(names[i])));
+        EXPECT_TRUE(boxes->calls[i].text.contains("not a regular file"));
+    }
+    EXPECT_EQ(platform::KindOf(Path("default.dat")), platform::FileKind::Link);
+    EXPECT_EQ(platform::KindOf(Path("Taro.dat")), platform::FileKind::Other);
+    QFile again(victim);
+    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+    EXPECT_EQ(again.readAll(), "precious\n");
+    EXPECT_FALSE(QFile::exists(nowhere));
+}
+
+TEST_F(FileObjectTest, AFullDiskIsReportedWithPathAndReasonAndKeepsTheOldFiles) {
+    Write("Ranking.dat", QByteArray("23,1,23,\"Taro\",#1998-12-03#\r\n").repeated(5));
+    Write("Taro.dat", "\"Taro\",870,0,5\r\n");
+    Write("default.dat", "\"Taro\",870,0,5\r\n");
+    LoadLastPlayer();
+    LoadRanking();
+    PlayerRecord.Credit = 900;
+    Ranking[0].Cards = 30;
+    // The disk fills up after the first 10 bytes of every file.
+    platform::SetFileFaultHook([](platform::FileStep step, const QString&, qint64 offset, qint64* length) {
+        if (step != platform::FileStep::Write) return 0;
+        if (offset >= 10) return ENOSPC;
+        *length = std::min<qint64>(*length, 10 - offset);
+        return 0;
+    });
+    SaveRanking();
+    SavePlayerFiles();
+    platform::SetFileFaultHook({});
+    ASSERT_EQ(boxes->calls.size(), 3u);
+    EXPECT_EQ(boxes->calls[0].text, QString("Ranking.dat could not be saved.\n%1\n\n%2")
+                                        .arg(Path("Ranking.dat"), QString::fromLocal8Bit(strerror(ENOSPC))));
+    EXPECT_EQ(boxes->calls[0].title, "Save Error");
+    EXPECT_EQ(Read("Ranking.dat"), QByteArray("23,1,23,\"Taro\",#1998-12-03#\r\n").repeated(5));
+    EXPECT_EQ(Read("Taro.dat"), "\"Taro\",870,0,5\r\n");
+    EXPECT_EQ(Read("default.dat"), "\"Taro\",870,0,5\r\n");
+    EXPECT_EQ(QDir(directory.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+}
+
+// A name is refused when its file name would not fit the folder: a name that passes can always
+// be saved, and the longest is exactly at the limit.
+TEST_F(FileObjectTest, NamesAreCheckedAgainstTheFoldersLongestFileName) {
+    const long limit = platform::DataFileNameLimit();
+    ASSERT_EQ(limit, pathconf(QFile::encodeName(directory.path()), _PC_NAME_MAX));
+    const long room = limit - 4;  // ".dat"
+    struct Case { QString name; bool fits; };
+    const Case cases[] = {
+        {QString(room, 'a'), true},
+        {QString(room + 1, 'a'), false},
+        {QString(300, 'a'), false},
+        {QString(room / 3, QChar(0x592A)), true},      // kanji: three bytes each in a file name
+        {QString(room / 3 + 1, QChar(0x592A)), false},  // fits in Shift_JIS, not on the disk
+        {QString(86, QChar(0x592A)), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.size());
+        const auto problem = NameProblem(c.name);
+        EXPECT_EQ(!problem, c.fits);
+        if (problem) {
+            EXPECT_TRUE(problem->startsWith("The name is too long")) << problem->toStdString();
+        }
+        if (!c.fits) continue;
+        PlayerName = c.name;
+        PlayerRecord = {c.name, 870, 1, 5};
+        SavePlayerFiles();
+        EXPECT_TRUE(boxes->calls.empty());
+        EXPECT_TRUE(PlayerFileExists(c.name));
+    }
+}
+
+TEST_F(FileObjectTest, ANameThatCannotNameAFileKeepsItsRecord) {
+    struct Case { QByteArray stored; QString expected; };
+    const Case cases[] = {
+        {QByteArray(300, 'A'), QString(platform::DataFileNameLimit() - 4, 'A')},
+        {"../escape", ".._escape"},
+        {"Ranking", "NewPlayer"},
+        {"", "NewPlayer"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored.left(20).toStdString());
+        Write("default.dat", "\"" + c.stored + "\",870,2,5\r\n");
+        LoadLastPlayer();
+        EXPECT_EQ(PlayerName, c.expected);
+        EXPECT_EQ(PlayerRecord.Credit, 870);
+        SavePlayerFiles();
+        EXPECT_TRUE(boxes->calls.empty());
+        PlayerRecord = {};
+        ASSERT_TRUE(LoadPlayerFile());
+        EXPECT_EQ(PlayerRecord.Credit, 870);
+        EXPECT_EQ(PlayerRecord.BankruptCount, 2);
+    }
+    // A player file whose inside name cannot be stored keeps the name that found it.
+    Write("Jiro.dat", "\"Ji/ro\",40,0,2\r\n");
+    PlayerName = "Jiro";
+    ASSERT_TRUE(LoadPlayerFile());
+    EXPECT_EQ(PlayerRecord.Name, "Jiro");
+}
+
+TEST_F(FileObjectTest, HugeFilesAreReadOnlyInPartAndBoxesStaySmall) {
+    Write("default.dat", "\"" + QByteArray(1 << 20, 'A') + "\",870,0,5\r\n");
+    Write("Ranking.dat", QByteArray(1 << 20, '7'));
+    LoadLastPlayer();
+    LoadRanking();
+    EXPECT_LE(PlayerName.size(), platform::DataFileNameLimit());
+    EXPECT_EQ(Ranking[0].Cards, 0);  // no number that long
+    // A save that fails shows the name and the path shortened, never a box higher than a screen.
+    platform::SetDataDirectory(Path("missing/") + QString(3000, 'x'));
+    SavePlayerFiles();
+    platform::SetDataDirectory(QString());
+    ASSERT_FALSE(boxes->calls.empty());
+    for (const auto& call : boxes->calls) {
+        for (const QString& line : call.text.split('\n')) EXPECT_LE(line.size(), 160);
+        EXPECT_TRUE(call.text.contains("could not be saved"));
+    }
+}
+
+// A real full file system: every save fails loudly and the files already there stay whole.
+TEST_F(FileObjectTest, OnAFullFileSystemEverySaveFailsLoudlyAndKeepsTheOldFile) {
+    if (geteuid() != 0) GTEST_SKIP() << "mounting a small tmpfs needs root";
+    const QByteArray full = QFile::encodeName(Path("full"));
+    ASSERT_TRUE(QDir().mkpath(Path("full")));
+    if (mount("tmpfs", full, "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << strerror(errno);
+    struct Unmount {
+        QByteArray at;
+        ~Unmount() { umount2(at, MNT_DETACH); }
+    } unmount{full};
+    platform::SetDataDirectory(Path("full"));
+    const QByteArray ranking = QByteArray("23,1,23,\"Taro\",#1998-12-03#\r\n").repeated(5);
+    Write("full/Ranking.dat", ranking);
+    Write("full/default.dat", "\"Taro\",870,0,5\r\n");
+    {
+        QFile filler(Path("full/filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) == 4096) {
+        }
+    }
+    LoadLastPlayer();
+    LoadRanking();
+    for (int quit = 1; quit <= 5; ++quit) {
+        PlayerRecord.Credit += 10;
+        SaveRanking();
+        SavePlayerFiles();
+        ASSERT_EQ(boxes->calls.size(), 3u * quit);
+        for (const auto& call : boxes->calls) EXPECT_TRUE(call.text.contains(strerror(ENOSPC)));
+        EXPECT_EQ(Read("full/Ranking.dat"), ranking);
+        EXPECT_EQ(Read("full/default.dat"), "\"Taro\",870,0,5\r\n");
+        EXPECT_FALSE(QFile::exists(Path("full/Taro.dat")));
+    }
+    platform::SetDataDirectory(QString());
 }
 
 }  // namespace

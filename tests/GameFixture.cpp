@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "platform/DataFiles.h"
 #include "platform/Platform.h"
 #include "rules/Betting.h"
 #include "rules/Dealing.h"
@@ -29,6 +30,8 @@ void GameFixture::TearDown() {
     MainForm::destroyInstance();
     platform::SetSoundHook({});
     boxes.reset();
+    platform::SetUnattended(false);
+    platform::SetDataDirectory(QString());
     platform::SetToday(QDate());
     platform::SetProgramDirectory(QString());
 }

@@ -1,12 +1,16 @@
 // Start-up, shutdown and the secondary windows, driven through real Qt events.
+#include <signal.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
 
+#include "app/Shutdown.h"
 #include "app/Startup.h"
 #include "platform/Platform.h"
+#include "platform/SafeFiles.h"
 #include "state/GameState.h"
 #include "tests/GameFixture.h"
 #include "windows/ClientTitleBar.h"
@@ -349,6 +353,98 @@ TEST_F(ShellTest, QuittingClosesEveryWindow) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(SingleWindow<RankingForm>::exists());
     EXPECT_FALSE(SingleWindow<HelpForm>::exists());
+}
+
+// What a quit right after a game over would save is on the disk as soon as the game is over.
+TEST_F(ShellTest, AGameOverIsSavedAtOnce) {
+    RunMain();
+    MainForm& f = MainForm::instance();
+    QTest::mouseClick(f.CommandBet, Qt::LeftButton);
+    QTest::mouseClick(f.CommandNextGame, Qt::LeftButton);
+    ArrangeDeal({CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)}, {CardOf(2, 9)});
+    Win = 5;
+    ClickTable(SlotLeft(1) + 10, 200);
+    ASSERT_TRUE(GameOver);
+    EXPECT_TRUE(boxes->calls.empty());
+    EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",104,0,2\r\n");
+    EXPECT_EQ(Read("default.dat"), "\"NewPlayer\",104,0,2\r\n");
+    EXPECT_TRUE(Read("Ranking.dat").startsWith("1,1,1,\"NewPlayer\",#2026-12-07#\r\n"));
+    // A stake placed since is not charged until the next game over or quit.
+    QTest::mouseClick(f.CommandBet, Qt::LeftButton);
+    EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",104,0,2\r\n");
+}
+
+// Ended from outside: the stake is lost as on a quit, but no box waits for an answer.
+TEST_F(ShellTest, TerminationSignalsSaveLikeAQuitWithoutABox) {
+    for (const int number : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(number);
+        RunMain();
+        MainForm& f = MainForm::instance();
+        for (int i = 0; i < 3; ++i) QTest::mouseClick(f.CommandBet, Qt::LeftButton);
+        SaveWhenEndedFromOutside();
+        ::testing::internal::CaptureStderr();
+        ASSERT_EQ(raise(number), 0);
+        for (int i = 0; i < 100 && Read("NewPlayer.dat").isEmpty(); ++i)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        RestoreSignalDefaults();
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");  // not even the stake warning
+        EXPECT_TRUE(boxes->calls.empty());
+        EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",97,0,1\r\n");
+        EXPECT_EQ(Read("default.dat"), "\"NewPlayer\",97,0,1\r\n");
+        EXPECT_FALSE(Read("Ranking.dat").isEmpty());
+        EXPECT_FALSE(f.isVisible());
+        MainForm::destroyInstance();
+        platform::SetUnattended(false);
+        QDir(directory.path()).removeRecursively();
+        QDir().mkpath(directory.path());
+    }
+}
+
+TEST_F(ShellTest, ASaveThatFailsWhileEndedFromOutsideShowsNoBox) {
+    RunMain();
+    platform::SetFileFaultHook([](platform::FileStep step, const QString&, qint64, qint64*) {
+        return step == platform::FileStep::Write ? ENOSPC : 0;
+    });
+    ::testing::internal::CaptureStderr();
+    MainForm::instance().EndUnattended();
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    platform::SetFileFaultHook({});
+    platform::SetUnattended(false);
+    EXPECT_TRUE(boxes->calls.empty());
+    for (const char* name : {"Ranking.dat", "NewPlayer.dat", "default.dat"})
+        EXPECT_NE(said.find(std::string(name) + " could not be saved."), std::string::npos) << said;
+    EXPECT_TRUE(Files().isEmpty());
+}
+
+TEST_F(ShellTest, TheEndOfTheSessionSavesWhatAQuitWouldAndPlaysOn) {
+    RunMain();
+    MainForm& f = MainForm::instance();
+    QTest::mouseClick(f.CommandBet, Qt::LeftButton);
+    QTest::mouseClick(f.CommandNextGame, Qt::LeftButton);
+    f.SaveForSessionEnd();
+    EXPECT_TRUE(boxes->calls.empty());
+    EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",99,0,1\r\n");
+    EXPECT_EQ(PlayerRecord.Credit, 100);  // the record still holds the last game over
+    EXPECT_TRUE(GameInProgress);
+    EXPECT_FALSE(platform::Unattended());
+    Quit();
+    EXPECT_EQ(boxes->calls.size(), 1u);  // the stake warning, now that someone is there
+}
+
+TEST_F(ShellTest, ANameTooLongForAFileNameIsRefusedWithAMessage) {
+    RunMain();
+    const QString tooLong(300, 'a');
+    MainForm::instance().MenuEnterUserName->trigger();
+    EnterNameForm& form = SingleWindow<EnterNameForm>::instance();
+    Activate(&form);
+    form.StartingTextPlayer->setText(tooLong);
+    QTest::keyClick(form.StartingTextPlayer, Qt::Key_Return);
+    ASSERT_EQ(boxes->calls.size(), 1u);
+    EXPECT_TRUE(boxes->calls[0].text.startsWith("The name is too long"));
+    EXPECT_EQ(boxes->calls[0].title, form.windowTitle());
+    EXPECT_EQ(PlayerName, "NewPlayer");
+    EXPECT_TRUE(SingleWindow<EnterNameForm>::exists());
+    EXPECT_TRUE(Files().isEmpty());
 }
 
 }  // namespace

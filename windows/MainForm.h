@@ -41,6 +41,14 @@ public:
     // Closing: warns about a stake that would be lost, then saves the player and the ranking.
     void Form_QueryUnload();
 
+    // Ending from outside, with nobody to answer a box: the close and its saves run as a quit
+    // would, without the stake warning; problems go to standard error.
+    void EndUnattended();
+    // For a quit that bypasses the window's closing: the closing saves, once.
+    void SaveUnattended();
+    // At the end of the desktop session: saves what a quit would save and plays on.
+    void SaveForSessionEnd();
+
     CaptionFrame* FrameNumberOfCards = nullptr;
     CaptionFrame* Frame1 = nullptr;
     CaptionFrame* Frame3 = nullptr;

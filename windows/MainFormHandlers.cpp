@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "cardlib/CardLib.h"
+#include "files/FileObject.h"
 #include "platform/Platform.h"
 #include "rules/Betting.h"
 #include "rules/CardSelection.h"
@@ -54,6 +55,9 @@ void EndGame(MainForm& f) {
     }
     if (GameCards > Ranking[kRankingSize - 1].Cards) EnterRanking();
     CopyStateToRecord();
+    // The finished game is on the disk before anything can end the program.
+    SaveRanking();
+    SavePlayerFiles();
     Stage = 1;
     GameOver = true;
     GameInProgress = false;

@@ -25,13 +25,39 @@ void MainForm::connectMenus() {
 }
 
 void MainForm::Form_QueryUnload() {
-    if (Bet > 0 && (!GameOver || GameInProgress)) {
+    // Nobody is there to read the warning when the program is ended from outside.
+    if (Bet > 0 && (!GameOver || GameInProgress) && !platform::Unattended()) {
         platform::ShowMessageBox(QStringLiteral("This bet is discarded."),
                                  QStringLiteral("Information"), platform::MessageIcon::Warning);
     }
     CopyStateToRecord();
     SaveRanking();
     SavePlayerFiles();
+}
+
+void MainForm::EndUnattended() {
+    platform::SetUnattended(true);
+    // Inside the box of a close already under way, that close saves once the box is gone.
+    if (!close()) QApplication::quit();
+}
+
+void MainForm::SaveUnattended() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    platform::SetUnattended(true);
+    Form_QueryUnload();
+}
+
+void MainForm::SaveForSessionEnd() {
+    const bool attended = !platform::Unattended();
+    platform::SetUnattended(true);
+    // What a quit would save; the game goes on as it was if the session does not end after all.
+    const PlayerRecordType record = PlayerRecord;
+    CopyStateToRecord();
+    SaveRanking();
+    SavePlayerFiles();
+    PlayerRecord = record;
+    if (attended) platform::SetUnattended(false);
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
