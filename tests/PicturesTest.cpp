@@ -2,6 +2,9 @@
 // program would draw, and the icon must come in every size a window system asks for.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include <QIcon>
 #include <QImage>
 
@@ -12,6 +15,22 @@ namespace zarvelo::testing {
 namespace {
 
 QImage Plain(const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); }
+
+// The largest difference of any channel of any pixel; 255 for pictures of different sizes.
+int LargestChannelDifference(const QImage& a, const QImage& b) {
+    const QImage x = Plain(a), y = Plain(b);
+    if (x.size() != y.size()) return 255;
+    int largest = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const auto* p = reinterpret_cast<const QRgb*>(x.constScanLine(row));
+        const auto* q = reinterpret_cast<const QRgb*>(y.constScanLine(row));
+        for (int col = 0; col < x.width(); ++col) {
+            for (int shift : {0, 8, 16, 24})
+                largest = std::max(largest, std::abs(int((p[col] >> shift) & 0xff) - int((q[col] >> shift) & 0xff)));
+        }
+    }
+    return largest;
+}
 
 TEST(PicturesTest, PreparedLogosAreTheDrawnOnes) {
     for (int ratio : kPreparedLogoRatios) {
@@ -46,7 +65,8 @@ TEST(PicturesTest, TheWindowIconOffersEachSizeAsDrawn) {
         SCOPED_TRACE(size.width());
         const QImage shown = icon.pixmap(size).toImage();
         EXPECT_EQ(shown.size(), size);
-        EXPECT_TRUE(Plain(shown) == Plain(RenderGameIcon(size.width())));
+        // The glyph's outline may come out a shade apart once other text has been drawn.
+        EXPECT_LE(LargestChannelDifference(shown, RenderGameIcon(size.width())), 2);
     }
     // A disabled window's icon is drawn differently from its normal one.
     EXPECT_FALSE(Plain(icon.pixmap(QSize(32, 32), QIcon::Disabled).toImage()) ==

@@ -9,7 +9,7 @@ wm=${3:-none}
 rm -rf "$out"
 mkdir -p "$out"
 work=$(mktemp -d)
-trap 'kill "${game:-}" "${wmpid:-}" "$xvfb" 2>/dev/null || true; pulseaudio --kill 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill "${game:-}" 2>/dev/null && wait "${game:-}" 2>/dev/null; kill "${wmpid:-}" "$xvfb" 2>/dev/null || true; pulseaudio --kill 2>/dev/null || true; rm -rf "$work"' EXIT
 
 # An empty program directory of the game's own, so its data files start from nothing.
 cp "$bin/zarvelo" "$bin/libzarvelo_sound.so" "$bin"/*.wav "$work/"

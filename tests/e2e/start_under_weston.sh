@@ -8,7 +8,7 @@ out=$2
 rm -rf "$out"
 mkdir -p "$out"
 work=$(mktemp -d)
-trap 'kill "${game:-}" "${damage:-}" "${weston:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill "${game:-}" 2>/dev/null && wait "${game:-}" 2>/dev/null; kill "${damage:-}" "${weston:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 cp "$bin/zarvelo" "$bin/libzarvelo_sound.so" "$bin"/*.wav "$work/"
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
