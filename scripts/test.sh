@@ -20,7 +20,7 @@ CXX=clang++ cmake -S "$root" -B "$fuzz" -G Ninja -DZARVELO_FUZZ=ON -DZARVELO_WER
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$fuzz"
 mkdir -p "$fuzz/corpus"
-"$fuzz/bin/fuzz_datafile" -max_total_time="${ZARVELO_FUZZ_SECONDS:-60}" -print_final_stats=1 \
+"$fuzz/bin/fuzz_datafile" -max_total_time="${ZARVELO_FUZZ_SECONDS:-60}" -timeout=10 -print_final_stats=1 \
     "$fuzz/corpus" "$root/fuzz/corpus" 2>"$fuzz/fuzz.log" || { tail -50 "$fuzz/fuzz.log"; exit 1; }
 grep -E 'stat::number_of_executed_units' "$fuzz/fuzz.log" || true
 
