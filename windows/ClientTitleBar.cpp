@@ -83,8 +83,10 @@ void GiveTitleBar(QWidget* window, bool closeBox) {
     // The title hints mean nothing without a frame, and some of them would bring one back.
     const bool shown = window->isVisible();
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    const QSize size = window->size();
+    QSize size = window->size();
     if (window->layout()) {
+        window->layout()->activate();  // the size it will have when shown
+        size = window->sizeHint();
         // A laid-out window (the main window) keeps the bar's room free through its margins.
         window->setContentsMargins(0, ClientTitleBar::kHeight, 0, 0);
     } else {

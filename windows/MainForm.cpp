@@ -102,10 +102,6 @@ MainForm::MainForm() {
     buildStatusAndButtons();
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    // Fixed before the window is first mapped: a window manager reads the size hints then and
-    // decides once whether the window gets maximise and resize handles.
-    layout()->activate();
-    setFixedSize(sizeHint());
     GiveTitleBarIfNeeded(this, true);
 }
 
