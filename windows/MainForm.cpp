@@ -1,6 +1,7 @@
 // Construction of the main window from its layout tables, and its window-level events.
 #include "windows/MainForm.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLayout>
@@ -198,6 +199,10 @@ void MainForm::buildStatusAndButtons() {
 }
 
 void MainForm::buildMenus() {
+    // The menus belong in the window, above the table: a desktop's global menu would take them
+    // out of it, and merely asking the session bus for one holds up start-up (where no bus runs,
+    // it launches a process). Set before the menu bar is made, which is when it asks.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     menuBar()->setFont(platform::UiFont(QString(), 9));
     auto addMenu = [this](const char* title) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(title));
