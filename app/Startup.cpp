@@ -47,11 +47,13 @@ bool Main() {
     InitializeProgramState();
     InitMainWindow();
     ShowStatus();
+    platform::HoldSounds(true);
     platform::PlayWave(QStringLiteral("Chime_2.wav"));
     splash.lblLicenseTo->setText(splash.lblLicenseTo->text() + PlayerName);
     // The wait blocks every paint, so the splash must be on screen before it begins.
     platform::ShowOnScreen(splash, kSplashMapTimeoutMilliseconds);
     platform::TraceMoment("splash");
+    platform::HoldSounds(false);
     platform::StartupWait(kSplashMilliseconds);
     platform::TraceMoment("wait-over");
     splash.close();

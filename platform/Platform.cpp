@@ -82,6 +82,7 @@ struct SoundThread {
     bool loaded = false;
 };
 SoundThread* g_sound = nullptr;
+bool g_soundsHeld = false;
 
 PlayFunction LoadSoundModule() {
     QLibrary module(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("zarvelo_sound")));
@@ -112,7 +113,7 @@ void PlayWave(const QString& fileName) {
         g_sound = new SoundThread;
         g_sound->thread.setObjectName(QStringLiteral("sound"));
         g_sound->context.moveToThread(&g_sound->thread);
-        g_sound->thread.start();
+        if (!g_soundsHeld) g_sound->thread.start();
         qAddPostRoutine(StopSoundThread);
     }
     QMetaObject::invokeMethod(&g_sound->context, [path] {
@@ -122,6 +123,12 @@ void PlayWave(const QString& fileName) {
         }
         if (g_sound->play) g_sound->play(path);
     }, Qt::QueuedConnection);
+}
+
+void HoldSounds(bool held) {
+    g_soundsHeld = held;
+    // What was asked for meanwhile plays now, in order: it waits in the thread's queue.
+    if (!held && g_sound && !g_sound->thread.isRunning()) g_sound->thread.start();
 }
 
 void SetSoundHook(SoundHook hook) { g_soundHook = std::move(hook); }

@@ -37,6 +37,11 @@ void SetMessageBoxHandler(MessageBoxHandler handler);
 // and a new sound stops the one still playing.
 void PlayWave(const QString& fileName);
 
+// While held, sounds wait and the audio output is not even loaded; releasing plays what waited.
+// Start-up holds them while it puts the splash on screen: loading the audio output competes with
+// that for the processor, and the start-up sound is not the worse for beginning a moment later.
+void HoldSounds(bool held);
+
 // Receives the name of every wave started instead of playing it (tests); empty restores real sound.
 using SoundHook = std::function<void(const QString& fileName)>;
 void SetSoundHook(SoundHook hook);
