@@ -2,6 +2,7 @@
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include "files/FileObject.h"
 #include "platform/Platform.h"
@@ -13,6 +14,7 @@
 #include "state/GameState.h"
 #include "tables/PlayerData.h"
 #include "tables/PointTables.h"
+#include "windows/LogoPainter.h"
 #include "windows/MainForm.h"
 #include "windows/SingleWindow.h"
 #include "windows/SplashForm.h"
@@ -41,6 +43,8 @@ void InitializeProgramState() {
 }
 
 bool Main() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        PrefetchSplashLogo(screen->devicePixelRatio());
     if (!LoadCardLibrary()) return false;
     frmSplash& splash = SingleWindow<frmSplash>::instance();
     MainForm& form = MainForm::instance();

@@ -10,7 +10,6 @@
 #include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
-#include <QThread>
 #include <QWindow>
 #include <cstdlib>
 #ifdef ZARVELO_HAVE_XCB
@@ -72,11 +71,14 @@ bool ShowOnScreen(QWidget& widget, int timeoutMs) {
     }
     if (!window->isExposed()) return false;
     if (!Viewable(window)) {
+        // The map that makes it viewable arrives as an event; a timer ends the wait otherwise.
         QElapsedTimer waited;
         waited.start();
+        QTimer deadline;
+        deadline.start(timeoutMs);
         do {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            QThread::msleep(2);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                            QEventLoop::WaitForMoreEvents);
         } while (!Viewable(window) && waited.elapsed() < timeoutMs);
         widget.repaint();
     }

@@ -1,6 +1,8 @@
 // Draws the splash logo: a felt table, a fan of four aces around a question-mark card, and the word mark.
 #include "windows/LogoPainter.h"
 
+#include <future>
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -486,7 +488,33 @@ QImage RenderSplashLogo(QSize logical, qreal devicePixelRatio) {
     return image;
 }
 
+namespace {
+struct Prefetched {
+    qreal ratio = 0;
+    std::future<QImage> picture;
+};
+Prefetched& PrefetchedLogo() {
+    static Prefetched prefetched;
+    return prefetched;
+}
+QImage ReadSplashLogo(qreal devicePixelRatio);
+}  // namespace
+
+void PrefetchSplashLogo(qreal devicePixelRatio) {
+    Prefetched& p = PrefetchedLogo();
+    if (p.picture.valid()) return;
+    p.ratio = devicePixelRatio;
+    p.picture = std::async(std::launch::async, ReadSplashLogo, devicePixelRatio);
+}
+
 QImage SplashLogoFor(qreal devicePixelRatio) {
+    Prefetched& p = PrefetchedLogo();
+    if (p.picture.valid() && qFuzzyCompare(p.ratio, devicePixelRatio)) return p.picture.get();
+    return ReadSplashLogo(devicePixelRatio);
+}
+
+namespace {
+QImage ReadSplashLogo(qreal devicePixelRatio) {
     const QSize pixels = (QSizeF(kSplashLogoBox) * devicePixelRatio).toSize();
     for (int ratio : kPreparedLogoRatios) {
         if (!qFuzzyCompare(devicePixelRatio, static_cast<qreal>(ratio))) continue;
@@ -497,5 +525,6 @@ QImage SplashLogoFor(qreal devicePixelRatio) {
     }
     return RenderSplashLogo(kSplashLogoBox, devicePixelRatio);
 }
+}  // namespace
 
 }  // namespace zarvelo

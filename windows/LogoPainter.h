@@ -26,4 +26,8 @@ QImage RenderSplashLogo(QSize logical = QSize(kLogoWidth, kLogoHeight), qreal de
 // for any other ratio or when that picture cannot be read.
 QImage SplashLogoFor(qreal devicePixelRatio);
 
+// Starts reading the logo for this ratio on another core; SplashLogoFor then takes that picture
+// instead of reading it again. Start-up asks while it builds the main window.
+void PrefetchSplashLogo(qreal devicePixelRatio);
+
 }  // namespace zarvelo

@@ -3,6 +3,7 @@
 
 #include <QFrame>
 #include <QPainter>
+#include <qdrawutil.h>
 #include <QScreen>
 
 #include "platform/Platform.h"
@@ -57,11 +58,16 @@ frmSplash::frmSplash() {
                                   platform::UiFont("Arial", 11.25, true));
     lblLicenseTo = MakeLabel(Frame1, TwipsRect(3360, 1680, 3255, 255), QStringLiteral("player :  "),
                              platform::UiFont(QString(), 8.25));
-    // A fixed dialog border drawn around the whole window.
-    setStyleSheet(QStringLiteral("frmSplash { border: 2px outset palette(mid); }"));
     if (const QScreen* screen = this->screen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
+}
+
+void frmSplash::paintEvent(QPaintEvent*) {
+    // A fixed dialog border around the whole window, raised. Painted rather than styled: a style
+    // sheet would restyle every control of the splash while start-up waits for it.
+    QPainter painter(this);
+    qDrawShadePanel(&painter, rect(), palette(), false, 2);
 }
 
 }  // namespace zarvelo

@@ -16,6 +16,9 @@ public:
     Label* lblProductName = nullptr;
     Label* lblCompanyProduct = nullptr;
     Label* lblLicenseTo = nullptr;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace zarvelo
