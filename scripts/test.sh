@@ -24,10 +24,11 @@ mkdir -p "$fuzz/corpus"
     "$fuzz/corpus" "$root/fuzz/corpus" 2>"$fuzz/fuzz.log" || { tail -50 "$fuzz/fuzz.log"; exit 1; }
 grep -E 'stat::number_of_executed_units' "$fuzz/fuzz.log" || true
 
+echo "== Debian package"
+"$root/scripts/check-package.sh" "$root/build-package"
 echo "== Sanitizer build"
 run_suite "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DZARVELO_SANITIZE=ON
 echo "== Normal build"
-# The folder and options of scripts/play.sh, so one build serves both.
+# The folder and options of scripts/play.sh, so one build serves both. Its test summary is the
+# last thing printed.
 run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-echo "== Debian package"
-"$root/scripts/check-package.sh" "$root/build-package"
