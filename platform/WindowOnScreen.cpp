@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <cstdlib>
 #ifdef ZARVELO_HAVE_XCB
 #include <xcb/xcb.h>
@@ -60,6 +61,9 @@ bool Viewable(QWindow* window) {
 }  // namespace
 
 bool ShowOnScreen(QWidget& widget, int timeoutMs) {
+    // One deadline for both waits below.
+    QElapsedTimer waited;
+    waited.start();
     widget.show();
     QWindow* window = widget.windowHandle();
     if (!window) return false;
@@ -72,10 +76,8 @@ bool ShowOnScreen(QWidget& widget, int timeoutMs) {
     if (!window->isExposed()) return false;
     if (!Viewable(window)) {
         // The map that makes it viewable arrives as an event; a timer ends the wait otherwise.
-        QElapsedTimer waited;
-        waited.start();
         QTimer deadline;
-        deadline.start(timeoutMs);
+        deadline.start(std::max<qint64>(1, timeoutMs - waited.elapsed()));
         do {
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
                                             QEventLoop::WaitForMoreEvents);
