@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QStringList>
 #include <cstdio>
+#include <cstdlib>
 #include <unistd.h>
 
 #include "app/Shutdown.h"
@@ -47,5 +48,10 @@ int main(int argc, char** argv) {
     if (!zarvelo::Main()) return 1;
     zarvelo::SaveWhenEndedFromOutside();
     zarvelo::platform::ReturnFreedMemory();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // Everything is saved by now. Tearing the libraries down at exit races with the audio
+    // output's own threads and can crash a program that has already finished its work.
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(status);
 }
