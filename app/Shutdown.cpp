@@ -1,5 +1,6 @@
-// Termination signals reach the event loop through a socket pair: the handler only writes the
-// signal's number into it, and everything else runs on the user-interface thread.
+// Ending the program from outside: termination signals, the end of the desktop session, a quit
+// that bypasses the window. Signals reach the event loop through a socket pair: the handler only
+// writes the signal's number into it, and everything else runs on the user-interface thread.
 #include "app/Shutdown.h"
 
 #include <signal.h>
@@ -12,6 +13,9 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "files/FileObject.h"
+#include "platform/Platform.h"
+#include "state/GameState.h"
 #include "windows/MainForm.h"
 
 namespace zarvelo {
@@ -50,16 +54,40 @@ void SaveWhenEndedFromOutside() {
             char bytes[16];
             while (::read(g_sockets[1], bytes, sizeof bytes) > 0) {
             }
-            if (MainForm::exists()) MainForm::instance().EndUnattended();
+            EndUnattended();
         });
         QObject::connect(app, &QGuiApplication::commitDataRequest, app, [](QSessionManager&) {
-            if (MainForm::exists()) MainForm::instance().SaveForSessionEnd();
+            SaveForSessionEnd();
         });
         QObject::connect(app, &QCoreApplication::aboutToQuit, app, [] {
-            if (MainForm::exists()) MainForm::instance().SaveUnattended();
+            SaveUnattended();
         });
     }
     SetHandler(OnSignal);
+}
+
+void EndUnattended() {
+    if (!MainForm::exists()) return;
+    platform::SetUnattended(true);
+    // Inside the box of a close already under way, that close saves once the box is gone.
+    if (!MainForm::instance().close()) QApplication::quit();
+}
+
+void SaveUnattended() {
+    if (!MainForm::exists() || MainForm::instance().Unloaded()) return;
+    platform::SetUnattended(true);
+    MainForm::instance().UnloadOnce();
+}
+
+void SaveForSessionEnd() {
+    if (!MainForm::exists()) return;
+    const bool attended = !platform::Unattended();
+    platform::SetUnattended(true);
+    // What a quit would save; the game goes on as it was if the session does not end after all.
+    const PlayerRecordType record = PlayerRecord;
+    SaveRecordAndRanking();
+    PlayerRecord = record;
+    if (attended) platform::SetUnattended(false);
 }
 
 void RestoreSignalDefaults() { SetHandler(SIG_DFL); }

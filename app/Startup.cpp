@@ -1,4 +1,4 @@
-// Start-up and shutdown of the program.
+// Start-up of the program: the one path every start takes, with or without the splash.
 #include "app/Startup.h"
 
 #include <QApplication>
@@ -42,18 +42,33 @@ void InitializeProgramState() {
         item->setEnabled(true);
 }
 
-bool Main() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        PrefetchSplashLogo(screen->devicePixelRatio());
-    if (!LoadCardLibrary()) return false;
+frmSplash& MakeSplash() {
     frmSplash& splash = SingleWindow<frmSplash>::instance();
-    MainForm& form = MainForm::instance();
+    splash.lblLicenseTo->setText(splash.lblLicenseTo->text() + PlayerName);
+    return splash;
+}
+
+bool PrepareMainWindow() {
+    if (!LoadCardLibrary()) return false;
     InitializeProgramState();
     InitMainWindow();
     ShowStatus();
+    return true;
+}
+
+void ShowMainWindow() {
+    MainForm& form = MainForm::instance();
+    form.show();
+    form.RepaintNow();
+}
+
+bool Main() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        PrefetchSplashLogo(screen->devicePixelRatio());
+    if (!PrepareMainWindow()) return false;
+    frmSplash& splash = MakeSplash();
     platform::HoldSounds(true);
     platform::PlayWave(QStringLiteral("Chime_2.wav"));
-    splash.lblLicenseTo->setText(splash.lblLicenseTo->text() + PlayerName);
     // The wait blocks every paint, so the splash must be on screen before it begins.
     platform::ShowOnScreen(splash, kSplashMapTimeoutMilliseconds);
     platform::TraceMoment("splash");
@@ -61,8 +76,7 @@ bool Main() {
     platform::StartupWait(kSplashMilliseconds);
     platform::TraceMoment("wait-over");
     splash.close();
-    form.show();
-    form.RepaintNow();
+    ShowMainWindow();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     platform::TraceMoment("main");
     return true;

@@ -10,7 +10,6 @@
 #include "platform/Platform.h"
 #include "rules/Dealing.h"
 #include "rules/Poker.h"
-#include "screen/Module1.h"
 #include "screen/ScreenObject.h"
 #include "state/GameState.h"
 #include "windows/IconPainter.h"
@@ -164,12 +163,8 @@ int main(int argc, char** argv) {
     platform::SetProgramDirectory(directory.path());
     platform::SetSoundHook([](const QString&) {});
     platform::MessageBoxRecorder boxes;
-    MainForm& form = MainForm::instance();
-    InitializeProgramState();
-    InitMainWindow();
-    ShowStatus();
-    form.show();
-    form.RepaintNow();
+    if (!PrepareMainWindow()) return 1;
+    ShowMainWindow();
     QApplication::processEvents();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QPointF>
 
-namespace zarvelo::cardlib {
+#include "cardlib/CardLib.h"
 
-inline constexpr int kCardWidth = 71, kCardHeight = 96;  // logical pixels
+namespace zarvelo::cardlib {
 
 // Paints a face-up card (suit 1..4: clubs, diamonds, hearts, spades; value 1 ace .. 13 king)
 // with its top-left corner at topLeft. Paints nothing for a bad suit or value.

@@ -84,6 +84,16 @@ std::int32_t DrawSymbol(WindowHandle window, std::int32_t symbol, std::int32_t x
     return 0;
 }
 
+std::int32_t ClearTable(WindowHandle window) {
+    if (TableSurface* surface = SurfaceFor(window)) surface->clear();
+    return 0;
+}
+
+std::int32_t ClearCard(WindowHandle window, std::int32_t x, std::int32_t y) {
+    if (TableSurface* surface = SurfaceFor(window)) surface->clearRect(QRect(x, y, kCardWidth, kCardHeight));
+    return 0;
+}
+
 std::int32_t GetCardSuit(std::int32_t card) { return IsCard(card) ? (card - 1) / 13 + 1 : 0; }
 
 std::int32_t GetCardValue(std::int32_t card) { return IsCard(card) ? (card - 1) % 13 + 1 : 0; }

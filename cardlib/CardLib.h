@@ -10,6 +10,9 @@ class TableSurface;
 // A window handle as the library sees it: a number naming a registered table surface.
 using WindowHandle = std::int32_t;
 
+// Every face is this size, in logical pixels.
+inline constexpr int kCardWidth = 71, kCardHeight = 96;
+
 WindowHandle RegisterSurface(TableSurface* surface);
 void UnregisterSurface(WindowHandle handle);
 TableSurface* SurfaceFor(WindowHandle handle);
@@ -22,6 +25,11 @@ std::int32_t DealCard(WindowHandle window, std::int32_t card, std::int32_t x, st
 
 // Paints a symbol at (x, y); symbol 3 is the empty-slot mark, the only one there is.
 std::int32_t DrawSymbol(WindowHandle window, std::int32_t symbol, std::int32_t x, std::int32_t y);
+
+// Fills the whole table, or the place of one card with its top-left corner at (x, y), with the
+// table colour.
+std::int32_t ClearTable(WindowHandle window);
+std::int32_t ClearCard(WindowHandle window, std::int32_t x, std::int32_t y);
 
 // Suit 1 clubs, 2 diamonds, 3 hearts, 4 spades; value 1 ace to 13 king; 0 for no card.
 std::int32_t GetCardSuit(std::int32_t card);

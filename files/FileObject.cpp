@@ -18,10 +18,6 @@ const QString kRankingFile = QStringLiteral("Ranking.dat");
 
 QString PlayerFileName(const QString& name) { return name + QStringLiteral(".dat"); }
 
-PlayerRecordType FreshRecord() {
-    return PlayerRecordType{QStringLiteral("NewPlayer"), 100, 0, 1};
-}
-
 void Save(const QString& fileName, const QByteArray& bytes) {
     QString error;
     if (platform::WriteDataFile(fileName, bytes, &error)) return;
@@ -32,7 +28,7 @@ void Save(const QString& fileName, const QByteArray& bytes) {
 
 // The record in a player file, over fresh values where the file is short or broken.
 PlayerRecordType ReadRecord(const QString& fileName, const QString& defaultName) {
-    PlayerRecordType fallback = FreshRecord();
+    PlayerRecordType fallback = NewPlayerRecord();
     fallback.Name = defaultName;
     const auto bytes = platform::ReadDataFile(fileName);
     return bytes ? codec::DecodePlayerFile(*bytes, fallback) : fallback;
@@ -66,12 +62,12 @@ void SavePlayerFiles() {
 
 void LoadLastPlayer() {
     if (platform::DataFileExists(kLastPlayerFile)) {
-        PlayerRecord = ReadRecord(kLastPlayerFile, QStringLiteral("NewPlayer"));
+        PlayerRecord = ReadRecord(kLastPlayerFile, kNewPlayerName);
         // A name that cannot name a file would leave the record nowhere but here, to be lost
         // at the next player change: the player goes on under the nearest name that can.
         PlayerRecord.Name = StorableName(PlayerRecord.Name, platform::DataFileNameLimit());
     } else {
-        PlayerRecord = FreshRecord();
+        PlayerRecord = NewPlayerRecord();
     }
     PlayerName = PlayerRecord.Name;
 }
@@ -83,8 +79,13 @@ void LoadRanking() {
         MakeDefaultRanking();
         return;
     }
-    const RankingEntry fallback{0, 1, 0, QStringLiteral("NewPlayer"), platform::Today()};
-    Ranking = codec::DecodeRankingFile(*bytes, fallback);
+    Ranking = codec::DecodeRankingFile(*bytes, EmptyRankingEntry(platform::Today()));
+}
+
+void SaveRecordAndRanking() {
+    CopyStateToRecord();
+    SaveRanking();
+    SavePlayerFiles();
 }
 
 void SaveRanking() {

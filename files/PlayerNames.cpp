@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "platform/TextEncoding.h"
+#include "state/GameState.h"
 
 namespace zarvelo {
 
@@ -59,7 +60,7 @@ QString StorableName(const QString& name, long nameLimit) {
         storable += one;
     }
     while (storable.endsWith(QLatin1Char(' ')) || storable.endsWith(QLatin1Char('.'))) storable.chop(1);
-    return FileNameProblem(storable, nameLimit) ? QStringLiteral("NewPlayer") : storable;
+    return FileNameProblem(storable, nameLimit) ? kNewPlayerName : storable;
 }
 
 }  // namespace zarvelo

@@ -5,14 +5,15 @@
 #include <cstdlib>
 
 #include "files/DataFileCodec.h"
+#include "state/GameState.h"
 #include "fuzz/FileLayerCheck.h"
 
 using namespace zarvelo;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const PlayerRecordType fresh{QStringLiteral("NewPlayer"), 100, 0, 1};
-    const RankingEntry fallback{0, 1, 0, QStringLiteral("NewPlayer"), QDate(2026, 12, 7)};
+    const PlayerRecordType fresh = NewPlayerRecord();
+    const RankingEntry fallback = EmptyRankingEntry(QDate(2026, 12, 7));
 
     const PlayerRecordType record = codec::DecodePlayerFile(bytes, fresh);
     const auto ranking = codec::DecodeRankingFile(bytes, fallback);

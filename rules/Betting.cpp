@@ -8,7 +8,8 @@
 #include "screen/ScreenObject.h"
 #include "state/GameState.h"
 #include "tables/PointTables.h"
-#include "windows/MainForm.h"
+#include "screen/Messages.h"
+#include "windows/NamedControls.h"
 
 namespace zarvelo {
 
@@ -21,7 +22,7 @@ void ResetAfterGameOver() {
 void StartGame() {
     LastBet = Bet;
     SetButtonMode(ButtonMode::Playing);
-    MessageText = QStringLiteral("Select the first card please !");
+    MessageText = kSelectFirstCard;
     ShowStatus();
     FirstSelection = true;
     GameInProgress = true;
@@ -63,10 +64,9 @@ void GoBankrupt() {
 }
 
 void SetButtonMode(ButtonMode mode) {
-    MainForm& f = MainForm::instance();
+    NamedControls& f = Controls();
     const bool playing = mode == ButtonMode::Playing;
-    for (QPushButton* button : {f.CommandBet, f.CommandNextGame, f.CommandRepeatBet})
-        button->setVisible(!playing);
+    for (QPushButton* button : f.BettingButtons()) button->setVisible(!playing);
     if (!playing) {
         f.CommandBet->setEnabled(true);
         f.CommandRepeatBet->setEnabled(false);

@@ -1,10 +1,30 @@
-// Paying card points, and the deal that follows a cleared stage.
+// Taking a card from the row: which slot a press hits, the suit-or-value rule, card points, and
+// what follows a used-up deck or a row with nothing to take.
 #include "rules/CardSelection.h"
 
+#include "cardlib/CardLib.h"
+#include "files/FileObject.h"
+#include "platform/Platform.h"
 #include "rules/Dealing.h"
-#include "state/GameState.h"
+#include "screen/Messages.h"
+#include "screen/TableGeometry.h"
+#include "tables/PlayerData.h"
+#include "windows/NamedControls.h"
 
 namespace zarvelo {
+
+int SlotAt(Counter x) {
+    for (int i = 1; i <= 5; ++i) {
+        const int left = SlotOrigin(i).x();
+        if (x >= left && x <= left + cardlib::kCardWidth) return i;
+    }
+    return 0;
+}
+
+bool Accepts(CardNumber current, CardNumber candidate) {
+    return FirstSelection || cardlib::GetCardSuit(candidate) == cardlib::GetCardSuit(current) ||
+           cardlib::GetCardValue(candidate) == cardlib::GetCardValue(current);
+}
 
 int CardPointMultiplier(int n) {
     switch (n) {
@@ -22,8 +42,7 @@ int CardPointMultiplier(int n) {
 }
 
 void AwardCardPoints() {
-    const Counter n = GameCards - (Stage - 1) * 52;
-    const int multiplier = CardPointMultiplier(n);
+    const int multiplier = CardPointMultiplier(CardsInStage());
     if (multiplier == 0) return;
     Win = SaturatingAdd(Win, SaturatingMul(SaturatingMul(Stage, multiplier), Bet));
 }
@@ -31,6 +50,36 @@ void AwardCardPoints() {
 void RedealTable() {
     DealTable();
     RefreshTable();
+}
+
+void ClearStage() {
+    StageCleared = true;
+    platform::PlayWave(QStringLiteral("space152.wav"));
+    platform::ShowMessageBox(QStringLiteral("You did it!! Try next game!"));
+    Stage = SaturatingAdd(Stage, 1);
+    RedealTable();
+}
+
+void EndGame() {
+    NamedControls& c = Controls();
+    platform::PlayWave(QStringLiteral("boingg.wav"));
+    c.LabelMessage->setText(kGameOverMessage);
+    Credit = SaturatingAdd(Credit, Win);
+    PlayerRecord.GamesPlayed = SaturatingAdd(PlayerRecord.GamesPlayed, 1);
+    if (TotalCards > HiScore) {
+        HiScore = TotalCards;
+        c.LabelHiscore->setText(QString::number(HiScore));
+    }
+    if (GameCards > Ranking[kRankingSize - 1].Cards) EnterRanking();
+    // The finished game is on the disk before anything can end the program.
+    SaveRecordAndRanking();
+    Stage = 1;
+    GameOver = true;
+    GameInProgress = false;
+    StageCleared = false;
+    for (QPushButton* button : c.BettingButtons()) button->show();
+    c.CommandBet->setEnabled(true);
+    c.CommandRepeatBet->setEnabled(true);
 }
 
 }  // namespace zarvelo

@@ -1,12 +1,29 @@
-// Paying card points, and the deal that follows a cleared stage.
+// Taking a card from the row: which slot a press hits, the suit-or-value rule, card points, and
+// what follows a used-up deck or a row with nothing to take.
 #pragma once
 
+#include "state/GameState.h"
+
 namespace zarvelo {
+
+// The row slot (1 to 5) whose columns, with one more on its right, hold x; 0 for none.
+int SlotAt(Counter x);
+
+// Whether the candidate may follow the current card: any card at the first pick of a deal,
+// otherwise one of the same suit or the same value.
+bool Accepts(CardNumber current, CardNumber candidate);
 
 void AwardCardPoints();
 void RedealTable();
 
 // Credits multiplier for n cards taken in a stage; 0 when that count pays nothing.
 int CardPointMultiplier(int cardsInStage);
+
+// The deck is used up: a new deck within the same game.
+void ClearStage();
+
+// Nothing in the row can be taken: the winnings are paid, the record and ranking saved and the
+// betting buttons come back.
+void EndGame();
 
 }  // namespace zarvelo

@@ -1,4 +1,4 @@
-// The deck, the deal, the table drawing and the marking of playable cards.
+// The deck, the deal and the marking of playable cards.
 #include "rules/Dealing.h"
 
 #include <chrono>
@@ -8,10 +8,11 @@
 #include "cardlib/CardLib.h"
 #include "platform/Platform.h"
 #include "screen/CardChart.h"
+#include "screen/Messages.h"
 #include "screen/ScreenObject.h"
+#include "screen/TableDrawing.h"
 #include "state/GameState.h"
-#include "windows/MainForm.h"
-#include "windows/TableView.h"
+#include "windows/NamedControls.h"
 
 namespace zarvelo {
 
@@ -38,10 +39,6 @@ int SwapPartner(double r) {
     return k < 1 ? 1 : (k > 51 ? 51 : k);
 }
 
-QPoint SlotPosition(int slot) {
-    return slot == 0 ? QPoint(177, 7) : QPoint(7 + 85 * (slot - 1), 167);
-}
-
 void BlankChartCell(CardNumber card) {
     const int suit = cardlib::GetCardSuit(card), value = cardlib::GetCardValue(card);
     if (suit >= 1 && value >= 1) CardChart[suit - 1][value - 1] = QLatin1Char(' ');
@@ -52,7 +49,7 @@ void BlankChartCell(CardNumber card) {
 void SetRandomSource(RandomSource source) { g_randomSource = std::move(source); }
 
 bool LoadCardLibrary() {
-    if (cardlib::InitializeDeck(MainForm::instance().hWnd()) != 0) return true;
+    if (cardlib::InitializeDeck(Controls().hWnd) != 0) return true;
     platform::ShowMessageBox(QStringLiteral("Qcard32.dll couldn't be loaded"),
                              QStringLiteral("DLL Error"));
     return false;
@@ -66,7 +63,7 @@ void ShuffleDeck() {
         first = false;
         return r;
     };
-    for (int i = 1; i <= 52; ++i) Deck[i - 1] = i;
+    for (int i = 1; i <= kCardsInDeck; ++i) Deck[i - 1] = i;
     for (int j = 0; j <= 51; ++j) std::swap(Deck[j], Deck[SwapPartner(next())]);
     for (int i = 53; i <= 57; ++i) Deck[i - 1] = 0;
 }
@@ -87,27 +84,11 @@ void DealTable() {
         ++DeckPosition;
     }
     for (int i = 1; i <= 5; ++i) BlankChartCell(TableCards[i]);
-    MainCaption = QStringLiteral("Zarvelo(") + PlayerName + QLatin1Char(')');
-}
-
-void DrawTable() {
-    MainForm& form = MainForm::instance();
-    cardlib::TableSurface& surface = form.table()->surface();
-    const cardlib::WindowHandle window = form.hWnd();
-    if (FirstSelection) surface.clear();
-    for (int slot = FirstSelection ? 1 : 0; slot <= 5; ++slot) {
-        const QPoint at = SlotPosition(slot);
-        if (TableCards[slot] == 0) {
-            // An emptied slot must not go on showing the card that was taken from it.
-            surface.clearRect(QRect(at, QSize(71, 96)));
-            continue;
-        }
-        cardlib::DealCard(window, TableCards[slot], at.x(), at.y());
-    }
+    MainCaption = CaptionFor(PlayerName);
 }
 
 void ShowPlayableCards() {
-    MainForm& form = MainForm::instance();
+    NamedControls& c = Controls();
     const int suit = cardlib::GetCardSuit(TableCards[0]);
     const int value = cardlib::GetCardValue(TableCards[0]);
     PlayableExists = false;
@@ -115,12 +96,12 @@ void ShowPlayableCards() {
         const int s = cardlib::GetCardSuit(TableCards[i]);
         const int v = cardlib::GetCardValue(TableCards[i]);
         if (FirstSelection) {
-            form.FrameNotice[i]->show();
+            c.FrameNotice[i]->show();
         } else if (s == suit || v == value) {
-            form.FrameNotice[i]->show();
+            c.FrameNotice[i]->show();
             PlayableExists = true;
         } else {
-            form.FrameNotice[i]->hide();
+            c.FrameNotice[i]->hide();
         }
     }
 }

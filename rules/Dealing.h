@@ -1,4 +1,4 @@
-// The deck, the deal, the table drawing and the marking of playable cards.
+// The deck, the deal and the marking of playable cards.
 #pragma once
 
 #include <functional>
@@ -11,7 +11,6 @@ bool LoadCardLibrary();
 
 void ShuffleDeck();
 void DealTable();
-void DrawTable();
 void ShowPlayableCards();
 void RefreshTable();
 

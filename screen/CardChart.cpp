@@ -2,7 +2,7 @@
 #include "screen/CardChart.h"
 
 #include "state/GameState.h"
-#include "windows/MainForm.h"
+#include "windows/NamedControls.h"
 
 namespace zarvelo {
 
@@ -18,7 +18,7 @@ void FillCardChart() {
 }
 
 void ResetCardChart() {
-    for (Label* row : MainForm::instance().LeftCard) row->setText(kFullRankList);
+    for (Label* row : Controls().LeftCard) row->setText(kFullRankList);
 }
 
 QString CardChartRowText(int suitIndex) {
@@ -36,8 +36,8 @@ QString CardChartRowText(int suitIndex) {
 }
 
 void ShowCardChart() {
-    MainForm& form = MainForm::instance();
-    for (int i = 0; i < 4; ++i) form.LeftCard[i]->setText(CardChartRowText(i));
+    NamedControls& c = Controls();
+    for (int i = 0; i < 4; ++i) c.LeftCard[i]->setText(CardChartRowText(i));
 }
 
 }  // namespace zarvelo

@@ -3,20 +3,22 @@
 
 #include "rules/Betting.h"
 #include "screen/CardChart.h"
+#include "screen/Messages.h"
+#include "screen/TableGeometry.h"
 #include "state/GameState.h"
-#include "windows/MainForm.h"
+#include "windows/NamedControls.h"
 
 namespace zarvelo {
 
 void InitMainWindow() {
-    MainForm& f = MainForm::instance();
-    f.LabelMessage->setText(QStringLiteral("Please bet and start"));
+    NamedControls& c = Controls();
+    c.LabelMessage->setText(kPleaseBetAndStart);
     SetButtonMode(ButtonMode::Betting);
     for (int i = 1; i <= 5; ++i) {
-        f.FrameNotice[i]->move(2 + 85 * (i - 1), 162);
-        f.FrameNotice[i]->hide();
+        c.FrameNotice[i]->move(NoticeFrameRect(i).topLeft());
+        c.FrameNotice[i]->hide();
     }
-    MainCaption = QStringLiteral("Zarvelo(") + PlayerName + QLatin1Char(')');
+    MainCaption = CaptionFor(PlayerName);
     ResetCardChart();
 }
 

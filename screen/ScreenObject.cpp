@@ -2,26 +2,22 @@
 #include "screen/ScreenObject.h"
 
 #include "screen/CardChart.h"
+#include "screen/Palette.h"
 #include "state/GameState.h"
 #include "tables/PointTables.h"
-#include "windows/MainForm.h"
+#include "windows/NamedControls.h"
 
 namespace zarvelo {
 
-namespace {
-const QColor kPlainRow(255, 255, 255);
-const QColor kHighlightedRow(255, 192, 192);
-}  // namespace
-
 void ShowStatus() {
-    MainForm& f = MainForm::instance();
+    NamedControls& f = Controls();
     f.LabelBet->setText(QString::number(Bet));
     f.LabelCredit->setText(QString::number(Credit));
     f.LabelHiscore->setText(QString::number(HiScore));
     f.LabelScore->setText(QString::number(TotalCards));
     f.LabelWin->setText(QString::number(Win));
     f.LabelMessage->setText(MessageText);
-    f.setWindowTitle(MainCaption);
+    f.Window->setWindowTitle(MainCaption);
     f.LabelNumberOfCards->setText(QString::number(GameCards));
 }
 
@@ -33,36 +29,37 @@ CardPointView CardPointViewFor(int cardsInStage) {
     };
     for (const Row& row : kViews)
         if (row.n == cardsInStage) return row.view;
-    return {16, -1};
+    return {kFirstPanelEntry + 6, -1};
 }
 
 void ShowCardPoints() {
-    MainForm& f = MainForm::instance();
-    const Counter n = GameCards - (Stage - 1) * 52;
-    const CardPointView view = CardPointViewFor(n);
+    NamedControls& f = Controls();
+    const CardPointView view = CardPointViewFor(CardsInStage());
     for (int r = 6, k = view.firstEntry; r >= 1; --r, --k) {
         f.LabelPoint[r]->setText(PointRange[k]);
         f.LabelPointValue[r]->setText(QString::number(PointValue[k]));
     }
     for (int r = 0; r <= 6; ++r) {
-        f.LabelPointValue[r]->setTextColour(kPlainRow);
-        f.LabelPoint[r]->setTextColour(kPlainRow);
+        f.LabelPointValue[r]->setTextColour(palette::kPointRow);
+        f.LabelPoint[r]->setTextColour(palette::kPointRow);
     }
     if (view.highlightedRow >= 0) {
-        f.LabelPointValue[view.highlightedRow]->setTextColour(kHighlightedRow);
-        f.LabelPoint[view.highlightedRow]->setTextColour(kHighlightedRow);
+        f.LabelPointValue[view.highlightedRow]->setTextColour(palette::kHighlightedPointRow);
+        f.LabelPoint[view.highlightedRow]->setTextColour(palette::kHighlightedPointRow);
     }
     f.LabelNumberOfCards->setText(QString::number(GameCards));
 }
 
 void ResetPointValues() {
-    MainForm& f = MainForm::instance();
+    NamedControls& f = Controls();
     f.LabelPointValue[0]->setText(QString::number(PointValue[0]));
-    for (int r = 1; r <= 6; ++r) f.LabelPointValue[r]->setText(QString::number(PointValue[10 + r]));
+    for (int r = 1; r <= 6; ++r) {
+        f.LabelPointValue[r]->setText(QString::number(PointValue[kFirstPanelEntry + r]));
+    }
 }
 
 void ShowPokerTable() {
-    MainForm& f = MainForm::instance();
+    NamedControls& f = Controls();
     SetPokerPrizes();
     for (int i = 0; i < kPokerHands; ++i) f.LabelPorkerPoint[i]->setText(QString::number(PokerPrize[i]));
     for (int i = 0; i < kPokerHands; ++i) f.LabelPorkerScore[i]->setText(QString::number(PokerCount[i]));

@@ -1,21 +1,39 @@
-// The waiting table shown while the player bets.
+// The cards and slot marks painted on the table through the card library.
 #include "screen/TableDrawing.h"
 
 #include "cardlib/CardLib.h"
 #include "screen/CardChart.h"
-#include "windows/MainForm.h"
+#include "screen/Messages.h"
+#include "screen/TableGeometry.h"
+#include "state/GameState.h"
+#include "windows/NamedControls.h"
 
 namespace zarvelo {
 
 void ShowIdleTable() {
-    MainForm& f = MainForm::instance();
-    for (QPushButton* button : {f.CommandBet, f.CommandNextGame, f.CommandRepeatBet}) button->show();
-    for (ShapeOutline* frame : f.FrameNotice) frame->hide();
+    NamedControls& c = Controls();
+    for (QPushButton* button : c.BettingButtons()) button->show();
+    for (ShapeOutline* frame : c.FrameNotice) frame->hide();
     for (int i = 1; i <= 5; ++i) {
-        cardlib::DrawSymbol(f.hWnd(), cardlib::kEmptySlotSymbol, 7 + 85 * (i - 1), 167);
+        const QPoint at = SlotOrigin(i);
+        cardlib::DrawSymbol(c.hWnd, cardlib::kEmptySlotSymbol, at.x(), at.y());
     }
-    f.LabelMessage->setText(QStringLiteral("Please bet and start"));
+    c.LabelMessage->setText(kPleaseBetAndStart);
     ResetCardChart();
+}
+
+void DrawTable() {
+    const cardlib::WindowHandle window = Controls().hWnd;
+    if (FirstSelection) cardlib::ClearTable(window);
+    for (int slot = FirstSelection ? 1 : 0; slot <= 5; ++slot) {
+        const QPoint at = SlotOrigin(slot);
+        if (TableCards[slot] == 0) {
+            // An emptied slot must not go on showing the card that was taken from it.
+            cardlib::ClearCard(window, at.x(), at.y());
+            continue;
+        }
+        cardlib::DealCard(window, TableCards[slot], at.x(), at.y());
+    }
 }
 
 }  // namespace zarvelo

@@ -1,8 +1,12 @@
-// The waiting table shown while the player bets.
+// The cards and slot marks painted on the table through the card library.
 #pragma once
 
 namespace zarvelo {
 
+// The waiting table shown while the player bets: empty slots and the betting buttons.
 void ShowIdleTable();
+
+// The current card and the row as they lie; at the first pick of a deal the table is cleared first.
+void DrawTable();
 
 }  // namespace zarvelo

@@ -26,11 +26,18 @@ struct RankingEntry {
     QDate Date;
 };
 
+inline constexpr int kCardsInDeck = 52;
 inline constexpr int kDeckSize = 57;       // 52 cards and five empty draws
 inline constexpr int kTableSlots = 6;      // slot 0 is the current card
 inline constexpr int kPointRows = 17;
 inline constexpr int kPokerHands = 5;
 inline constexpr int kRankingSize = 5;
+
+// A player who has no record yet, and a ranking place nobody has taken.
+inline const QString kNewPlayerName = QStringLiteral("NewPlayer");
+inline constexpr Counter kNewPlayerCredit = 100;
+inline PlayerRecordType NewPlayerRecord() { return {kNewPlayerName, kNewPlayerCredit, 0, 1}; }
+inline RankingEntry EmptyRankingEntry(const QDate& date) { return {0, 1, 0, kNewPlayerName, date}; }
 
 // Player and money
 inline QString PlayerName;
@@ -77,6 +84,9 @@ inline Counter ClickY = 0;
 
 // Puts every variable back to the value it has before start-up (zeros, false, empty).
 void ResetGameState();
+
+// Cards taken in the current stage: every stage before it took a whole deck.
+inline Counter CardsInStage() { return GameCards - (Stage - 1) * kCardsInDeck; }
 
 // Counter arithmetic that saturates instead of overflowing.
 Counter SaturatingAdd(Counter a, Counter b);

@@ -6,10 +6,6 @@
 
 namespace zarvelo {
 
-namespace {
-const QString kNewPlayer = QStringLiteral("NewPlayer");
-}
-
 void CopyStateToRecord() {
     PlayerRecord.Name = PlayerName;
     PlayerRecord.Credit = Credit;
@@ -23,10 +19,7 @@ void CopyRecordToState() {
 }
 
 void ResetRecordForNewPlayer() {
-    PlayerRecord.Name = kNewPlayer;
-    PlayerRecord.Credit = 100;
-    PlayerRecord.BankruptCount = 0;
-    PlayerRecord.GamesPlayed = 1;
+    PlayerRecord = NewPlayerRecord();
 }
 
 void EnterRanking() {
@@ -40,8 +33,7 @@ void EnterRanking() {
 }
 
 void MakeDefaultRanking() {
-    const RankingEntry entry{0, 1, 0, kNewPlayer, platform::Today()};
-    Ranking.fill(entry);
+    Ranking.fill(EmptyRankingEntry(platform::Today()));
 }
 
 }  // namespace zarvelo

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/Startup.h"
 #include "platform/DataFiles.h"
 #include "platform/Platform.h"
 #include "rules/Betting.h"
@@ -43,22 +44,10 @@ MainForm& GameFixture::Form() {
 }
 
 MainForm& GameFixture::StartUp() {
-    MainForm& form = Form();
-    FirstSelection = true;
-    Stage = 1;
-    ResetRecordForNewPlayer();
-    CopyRecordToState();
-    MakeDefaultRanking();
-    BuildPointTable();
-    FillCardChart();
-    form.LabelMessage->setText("Please bet and start");
-    SetButtonMode(ButtonMode::Betting);
-    for (int i = 1; i <= 5; ++i) form.FrameNotice[i]->hide();
-    MainCaption = "Zarvelo(" + PlayerName + ")";
-    ResetCardChart();
-    ShowStatus();
-    form.Form_Paint();
-    return form;
+    // The program's own start-up, without the splash, in this test's empty folder.
+    EXPECT_TRUE(PrepareMainWindow());
+    ShowMainWindow();
+    return MainForm::instance();
 }
 
 void GameFixture::ClickTable(int x, int y) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/MessageBoxRecorder.h"
+#include "screen/TableGeometry.h"
 #include "state/GameState.h"
 
 class QPushButton;
@@ -49,6 +50,6 @@ protected:
 inline CardNumber CardOf(int suit, int value) { return (suit - 1) * 13 + value; }
 
 // Left edge of row slot i (1 to 5).
-inline int SlotLeft(int slot) { return 7 + 85 * (slot - 1); }
+inline int SlotLeft(int slot) { return SlotOrigin(slot).x(); }
 
 }  // namespace zarvelo::testing

@@ -406,7 +406,7 @@ TEST_F(ShellTest, ASaveThatFailsWhileEndedFromOutsideShowsNoBox) {
         return step == platform::FileStep::Write ? ENOSPC : 0;
     });
     ::testing::internal::CaptureStderr();
-    MainForm::instance().EndUnattended();
+    EndUnattended();
     const std::string said = ::testing::internal::GetCapturedStderr();
     platform::SetFileFaultHook({});
     platform::SetUnattended(false);
@@ -421,7 +421,7 @@ TEST_F(ShellTest, TheEndOfTheSessionSavesWhatAQuitWouldAndPlaysOn) {
     MainForm& f = MainForm::instance();
     QTest::mouseClick(f.CommandBet, Qt::LeftButton);
     QTest::mouseClick(f.CommandNextGame, Qt::LeftButton);
-    f.SaveForSessionEnd();
+    SaveForSessionEnd();
     EXPECT_TRUE(boxes->calls.empty());
     EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",99,0,1\r\n");
     EXPECT_EQ(PlayerRecord.Credit, 100);  // the record still holds the last game over

@@ -8,18 +8,13 @@
 #include <cstdio>
 
 #include "app/Startup.h"
-#include "cardlib/CardLib.h"
 #include "platform/MessageBoxRecorder.h"
 #include "platform/Platform.h"
-#include "rules/Betting.h"
-#include "screen/Module1.h"
-#include "screen/ScreenObject.h"
 #include "state/GameState.h"
 #include "windows/MainForm.h"
 #include "windows/SecondaryForms.h"
 #include "windows/SingleWindow.h"
 #include "windows/SplashForm.h"
-#include "windows/TableView.h"
 
 using namespace zarvelo;
 
@@ -30,19 +25,14 @@ void TakeCards(MainForm& form, int n) {
     for (int pick = 0; pick < n && GameInProgress; ++pick) {
         for (int slot = 1; slot <= 5; ++slot) {
             if (!form.FrameNotice[slot]->isVisible()) continue;
-            form.Form_MouseDown(1, 0, 7 + 85 * (slot - 1) + 30, 200);
-            form.Form_Click();
+            form.PressSlot(slot);
             break;
         }
     }
 }
 
 QWidget* Prepare(const QString& name) {
-    if (name == "splash") {
-        auto& splash = SingleWindow<frmSplash>::instance();
-        splash.lblLicenseTo->setText(splash.lblLicenseTo->text() + PlayerName);
-        return &splash;
-    }
+    if (name == "splash") return &MakeSplash();
     if (name == "name") return &SingleWindow<EnterNameForm>::instance();
     if (name == "ranking") return &SingleWindow<RankingForm>::instance();
     if (name == "user") return &SingleWindow<UserInfoForm>::instance();
@@ -76,12 +66,9 @@ int main(int argc, char** argv) {
     platform::SetSoundHook([](const QString&) {});
     platform::MessageBoxRecorder boxes;
 
+    if (!PrepareMainWindow()) return 1;
+    ShowMainWindow();
     MainForm& form = MainForm::instance();
-    InitializeProgramState();
-    InitMainWindow();
-    ShowStatus();
-    form.show();
-    form.RepaintNow();
     if (parser.isSet("deal")) {
         form.CommandBet_Click();
         form.CommandNextGame_Click();

@@ -9,11 +9,17 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QWindow>
+#include <algorithm>
 
 #include "platform/Platform.h"
 #include "windows/ClientTitleBar.h"
 #include "windows/IconPainter.h"
 #include "windows/TableView.h"
+#include "screen/CardChart.h"
+#include "screen/Messages.h"
+#include "screen/Palette.h"
+#include "screen/TableGeometry.h"
+#include "tables/PointTables.h"
 
 namespace zarvelo {
 
@@ -21,25 +27,22 @@ namespace {
 
 MainForm* g_instance = nullptr;
 
-enum class F { F0, F1, F2, F3, F4, F5, F6 };
+// The window's fonts by what they set.
+enum class F { WindowDefault, SmallPrint, Figures, Message, CardCount, Button, NarrowButton };
 
 QFont FontOf(F key) {
     using platform::UiFont;
     switch (key) {
-        case F::F1: return UiFont("Small Fonts", 6);
-        case F::F2: return UiFont("Small Fonts", 8.25, true);
-        case F::F3: return UiFont("Small Fonts", 8.25);
-        case F::F4: return UiFont("Arial", 12);
-        case F::F5: return UiFont("Arial", 9);
-        case F::F6: return UiFont("Arial", 8.25);
-        case F::F0: break;
+        case F::SmallPrint: return UiFont("Small Fonts", 6);
+        case F::Figures: return UiFont("Small Fonts", 8.25, true);
+        case F::Message: return UiFont("Small Fonts", 8.25);
+        case F::CardCount: return UiFont("Arial", 12);
+        case F::Button: return UiFont("Arial", 9);
+        case F::NarrowButton: return UiFont("Arial", 8.25);
+        case F::WindowDefault: break;
     }
     return UiFont(QString(), 8.25);
 }
-
-const QColor C1(192, 255, 255), C2(192, 255, 192), C3(255, 255, 255), C4(255, 224, 192),
-    C5(255, 128, 0), C6(192, 192, 255), C7(255, 192, 255), C8(255, 255, 192), C9(0, 255, 255),
-    C10(255, 0, 0);
 
 constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignTop;
 constexpr Qt::Alignment kCentre = Qt::AlignHCenter | Qt::AlignTop;
@@ -49,7 +52,7 @@ struct LabelRow {
     Label** target;
     QWidget* parent;
     QRect geometry;
-    const char* text;
+    QString text;
     F font;
     QColor colour;
     Qt::Alignment alignment;
@@ -58,7 +61,7 @@ struct LabelRow {
 void Make(const LabelRow& row) {
     auto* label = new Label(row.parent);
     label->setGeometry(row.geometry);
-    label->setText(QString::fromUtf8(row.text));
+    label->setText(row.text);
     label->setFont(FontOf(row.font));
     label->setTextColour(row.colour);
     label->setAlignment(row.alignment);
@@ -84,7 +87,7 @@ QPushButton* MakeButton(QWidget* parent, QRect geometry, const char* text, F fon
     button->setGeometry(geometry);
     QFont face = FontOf(font);
     // "RepeatBet" is a little wider than its button; a slightly narrowed face keeps it whole.
-    if (font == F::F6) face.setStretch(88);
+    if (font == F::NarrowButton) face.setStretch(88);
     button->setFont(face);
     // Clicks leave the focus where it was, so Enter keeps meaning "RepeatBet".
     button->setFocusPolicy(Qt::TabFocus);
@@ -98,6 +101,8 @@ MainForm& MainForm::instance() {
     if (!g_instance) g_instance = new MainForm;
     return *g_instance;
 }
+
+NamedControls& Controls() { return MainForm::instance(); }
 
 bool MainForm::exists() { return g_instance != nullptr; }
 
@@ -114,7 +119,8 @@ MainForm::MainForm() {
                    Qt::MSWindowsFixedSizeDialogHint);
     table_ = new TableView(this, this);
     setCentralWidget(table_);
-    handle_ = cardlib::RegisterSurface(&table_->surface());
+    Window = this;
+    hWnd = cardlib::RegisterSurface(&table_->surface());
     buildPanels();
     buildStatusAndButtons();
     buildMenus();
@@ -122,46 +128,47 @@ MainForm::MainForm() {
     GiveTitleBarIfNeeded(this, true);
 }
 
-MainForm::~MainForm() { cardlib::UnregisterSurface(handle_); }
+MainForm::~MainForm() { cardlib::UnregisterSurface(hWnd); }
 
 void MainForm::buildPanels() {
     QWidget* t = table_;
-    FrameNumberOfCards = new CaptionFrame(t, QStringLiteral("Card Point"), FontOf(F::F0), C2);
+    FrameNumberOfCards = new CaptionFrame(t, QStringLiteral("Card Point"), FontOf(F::WindowDefault), palette::kCardPointCaption);
     FrameNumberOfCards->setGeometry(8, 8, 161, 81);
-    Frame1 = new CaptionFrame(t, QStringLiteral("Card Chart"), FontOf(F::F3), C4);
+    Frame1 = new CaptionFrame(t, QStringLiteral("Card Chart"), FontOf(F::Message), palette::kCardChart);
     Frame1->setGeometry(256, 8, 161, 81);
-    Frame3 = new CaptionFrame(t, QStringLiteral("Porker Prize"), FontOf(F::F0), C1);
+    Frame3 = new CaptionFrame(t, QStringLiteral("Porker Prize"), FontOf(F::WindowDefault), palette::kPrizePanel);
     Frame3->setGeometry(256, 96, 161, 65);
 
     QWidget* cp = FrameNumberOfCards;
-    static const char* const kRanges[] = {"This Stage Clear", "25-27", "22-24", "19-21",
-                                          "16-18", "13-15", "10-12"};
-    static const char* const kValues[] = {"50", "13", "10", "7", "5", "3", "1"};
-    Make({&LabelPoint[0], cp, {8, 16, 81, 9}, kRanges[0], F::F1, C3, kCentre});
+    // Until the first stake the panel shows a stake of one; the stage-clear row shows its bonus.
+    const auto rates = UnitPointRates();
+    Make({&LabelPoint[0], cp, {8, 16, 81, 9}, PointRangeText(0), F::SmallPrint, palette::kPointRow, kCentre});
+    Make({&LabelPointValue[0], cp, {88, 16, 25, 9}, QString::number(kPointIncrements[0]), F::SmallPrint, palette::kPointRow,
+          kRight});
     for (int i = 1; i <= 6; ++i) {
-        Make({&LabelPoint[i], cp, {32, 16 + 8 * i, 33, 9}, kRanges[i], F::F1, C3, kCentre});
+        const int k = kFirstPanelEntry + i;
+        Make({&LabelPoint[i], cp, {32, 16 + 8 * i, 33, 9}, PointRangeText(k), F::SmallPrint, palette::kPointRow, kCentre});
+        Make({&LabelPointValue[i], cp, {88, 16 + 8 * i, 25, 9}, QString::number(rates[k]), F::SmallPrint,
+              palette::kPointRow, kRight});
     }
-    for (int i = 0; i <= 6; ++i) {
-        Make({&LabelPointValue[i], cp, {88, 16 + 8 * i, 25, 9}, kValues[i], F::F1, C3, kRight});
-    }
-    Make({&LabelNumberOfCards, cp, {120, 48, 33, 25}, "0", F::F4, C2, kCentre});
+    Make({&LabelNumberOfCards, cp, {120, 48, 33, 25}, "0", F::CardCount, palette::kCardPointCaption, kCentre});
     LabelPoint[6]->setBorder(true);
 
     QWidget* pp = Frame3;
     static const char* const kHands[] = {"Royal Flush", "Straight Flush", "Four Of Kind",
                                          "Full House", "Flush"};
-    static const char* const kPrizes[] = {"500", "20", "10", "5", "1"};
     for (int i = 0; i < 5; ++i) {
-        Make({&LabelPorker[i], pp, {8, 16 + 8 * i, 81, 9}, kHands[i], F::F1, C1, kLeft});
-        Make({&LabelPorkerPoint[i], pp, {88, 16 + 8 * i, 25, 9}, kPrizes[i], F::F1, C1, kRight});
-        Make({&LabelPorkerScore[i], pp, {120, 16 + 8 * i, 25, 9}, "0", F::F1, C1, kRight});
+        Make({&LabelPorker[i], pp, {8, 16 + 8 * i, 81, 9}, kHands[i], F::SmallPrint, palette::kPrizePanel, kLeft});
+        Make({&LabelPorkerPoint[i], pp, {88, 16 + 8 * i, 25, 9}, QString::number(kPokerPrizePerUnit[i]),
+              F::SmallPrint, palette::kPrizePanel, kRight});
+        Make({&LabelPorkerScore[i], pp, {120, 16 + 8 * i, 25, 9}, "0", F::SmallPrint, palette::kPrizePanel, kRight});
     }
 
     // Picture boxes are numbered club, diamond, spade, heart but stand in suit order by row.
     struct PicRow { int index, suit, top, width, height; bool outline; QColor colour; };
-    static const PicRow kPics[] = {{0, 1, 16, 11, 11, true, Qt::white},
-                                   {1, 2, 32, 7, 9, false, QColor(255, 0, 0)},
-                                   {3, 3, 48, 9, 9, false, QColor(255, 0, 0)},
+    static const PicRow kPics[] = {{0, 1, 16, 11, 11, true, palette::kBlackSuitPicture},
+                                   {1, 2, 32, 7, 9, false, palette::kRedSuitPicture},
+                                   {3, 3, 48, 9, 9, false, palette::kRedSuitPicture},
                                    {2, 4, 64, 11, 11, true, Qt::white}};
     for (const PicRow& p : kPics) {
         PicSuit[p.index] = new SuitPicture(Frame1, p.suit, p.outline, p.colour);
@@ -169,11 +176,11 @@ void MainForm::buildPanels() {
     }
     // The chart rows use a monospaced face of the same size, so that a card gone from the deck
     // leaves a gap as wide as its rank and the columns line up.
-    QFont chartFont = FontOf(F::F1);
+    QFont chartFont = FontOf(F::SmallPrint);
     chartFont.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono")});
     for (int i = 0; i < 4; ++i) {
-        Make({&LeftCard[i], Frame1, {24, 16 + 16 * i, 137, 9}, "A 2 3 4 5 6 7 8 9 10 J Q K", F::F1,
-              C4, kLeft});
+        Make({&LeftCard[i], Frame1, {24, 16 + 16 * i, 137, 9}, kFullRankList, F::SmallPrint,
+              palette::kCardChart, kLeft});
         LeftCard[i]->setFont(chartFont);
     }
 }
@@ -181,34 +188,32 @@ void MainForm::buildPanels() {
 void MainForm::buildStatusAndButtons() {
     QWidget* t = table_;
     const Qt::Alignment vRight = Qt::AlignRight | Qt::AlignTop;
-    Make({&Label1[1], t, {8, 96, 121, 17}, "HI SCORE", F::F2, C5, kCentre});
-    Make({&LabelHiscore, t, {120, 96, 49, 17}, "0", F::F2, C5, vRight});
-    Make({&Label1[0], t, {8, 120, 49, 17}, "Score", F::F2, C1, kLeft});
-    Make({&LabelScore, t, {56, 120, 41, 17}, "0", F::F2, C1, vRight});
-    Make({&Label1[3], t, {112, 120, 89, 17}, "Your Bet", F::F2, C7, kLeft});
-    Make({&LabelBet, t, {176, 120, 41, 17}, "0", F::F2, C7, vRight});
-    Make({&Label1[2], t, {8, 136, 49, 17}, "Credit", F::F2, C6, kLeft});
-    Make({&LabelCredit, t, {56, 136, 41, 17}, "0", F::F2, C6, vRight});
-    Make({&Label1[4], t, {112, 136, 89, 17}, "Your Win", F::F2, C8, kLeft});
-    Make({&LabelWin, t, {176, 136, 41, 17}, "0", F::F2, C8, vRight});
-    Make({&LabelMessage, t, {0, 280, 241, 25}, "Select the first card please !", F::F3, C9,
-          kCentre});
+    Make({&Label1[1], t, {8, 96, 121, 17}, "HI SCORE", F::Figures, palette::kHiScore, kCentre});
+    Make({&LabelHiscore, t, {120, 96, 49, 17}, "0", F::Figures, palette::kHiScore, vRight});
+    Make({&Label1[0], t, {8, 120, 49, 17}, "Score", F::Figures, palette::kPrizePanel, kLeft});
+    Make({&LabelScore, t, {56, 120, 41, 17}, "0", F::Figures, palette::kPrizePanel, vRight});
+    Make({&Label1[3], t, {112, 120, 89, 17}, "Your Bet", F::Figures, palette::kBet, kLeft});
+    Make({&LabelBet, t, {176, 120, 41, 17}, "0", F::Figures, palette::kBet, vRight});
+    Make({&Label1[2], t, {8, 136, 49, 17}, "Credit", F::Figures, palette::kCredit, kLeft});
+    Make({&LabelCredit, t, {56, 136, 41, 17}, "0", F::Figures, palette::kCredit, vRight});
+    Make({&Label1[4], t, {112, 136, 89, 17}, "Your Win", F::Figures, palette::kWin, kLeft});
+    Make({&LabelWin, t, {176, 136, 41, 17}, "0", F::Figures, palette::kWin, vRight});
+    Make({&LabelMessage, t, {0, 280, 241, 25}, kSelectFirstCard, F::Message, palette::kMessage, kCentre});
 
-    CommandRepeatBet = MakeButton(t, {240, 272, 49, 33}, "RepeatBet", F::F6);
-    CommandBet = MakeButton(t, {296, 272, 49, 33}, "1 Bet", F::F5);
-    CommandNextGame = MakeButton(t, {352, 272, 49, 33}, "Start", F::F5);
+    CommandRepeatBet = MakeButton(t, {240, 272, 49, 33}, "RepeatBet", F::NarrowButton);
+    CommandBet = MakeButton(t, {296, 272, 49, 33}, "1 Bet", F::Button);
+    CommandNextGame = MakeButton(t, {352, 272, 49, 33}, "Start", F::Button);
     CommandRepeatBet->setDefault(true);
     connect(CommandRepeatBet, &QPushButton::clicked, this, [this] { CommandRepeatBet_Click(); });
     connect(CommandBet, &QPushButton::clicked, this, [this] { CommandBet_Click(); });
     connect(CommandNextGame, &QPushButton::clicked, this, [this] { CommandNextGame_Click(); });
-    for (QPushButton* button : {CommandRepeatBet, CommandBet, CommandNextGame})
-        button->installEventFilter(this);
+    for (QPushButton* button : BettingButtons()) button->installEventFilter(this);
 
-    FrameNotice[0] = new ShapeOutline(t, QColor(64, 64, 0));
+    FrameNotice[0] = new ShapeOutline(t, palette::kSpareFrame);
     FrameNotice[0]->setGeometry(384, 272, 17, 17);
     for (int i = 1; i <= 5; ++i) {
-        FrameNotice[i] = new ShapeOutline(t, C10);
-        FrameNotice[i]->setGeometry(2 + 85 * (i - 1), 162, 81, 106);
+        FrameNotice[i] = new ShapeOutline(t, palette::kNoticeFrame);
+        FrameNotice[i]->setGeometry(NoticeFrameRect(i));
     }
     // The spare outline lies under the "Start" button.
     FrameNotice[0]->lower();
@@ -270,7 +275,8 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
         Form_Paint();
     }
     auto* button = qobject_cast<QPushButton*>(watched);
-    if (button && (button == CommandRepeatBet || button == CommandBet || button == CommandNextGame)) {
+    const auto buttons = BettingButtons();
+    if (button && std::find(buttons.begin(), buttons.end(), button) != buttons.end()) {
         // A button keeps the focus when it is hidden and nothing else can take it; a hidden or
         // disabled button must not be pressed by the keyboard all the same.
         if (event->type() == QEvent::Hide && button->hasFocus()) table_->setFocus();

@@ -2,11 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPushButton>
-#include <array>
-
-#include "cardlib/CardLib.h"
-#include "windows/Controls.h"
+#include "windows/NamedControls.h"
 
 class QAction;
 class QMenu;
@@ -15,15 +11,14 @@ namespace zarvelo {
 
 class TableView;
 
-class MainForm : public QMainWindow {
+// Its named controls are those of NamedControls, which is what the procedures see of it.
+class MainForm : public QMainWindow, public NamedControls {
 public:
     // The one main window, made on first use.
     static MainForm& instance();
     static bool exists();
     static void destroyInstance();
 
-    // The handle the card library paints through.
-    cardlib::WindowHandle hWnd() const { return handle_; }
     TableView* table() const { return table_; }
 
     // Paints the table for the moment and shows it at once.
@@ -41,36 +36,9 @@ public:
     // Closing: warns about a stake that would be lost, then saves the player and the ranking.
     void Form_QueryUnload();
 
-    // Ending from outside, with nobody to answer a box: the close and its saves run as a quit
-    // would, without the stake warning; problems go to standard error.
-    void EndUnattended();
-    // For a quit that bypasses the window's closing: the closing saves, once.
-    void SaveUnattended();
-    // At the end of the desktop session: saves what a quit would save and plays on.
-    void SaveForSessionEnd();
-
-    CaptionFrame* FrameNumberOfCards = nullptr;
-    CaptionFrame* Frame1 = nullptr;
-    CaptionFrame* Frame3 = nullptr;
-    std::array<Label*, 7> LabelPoint{};
-    std::array<Label*, 7> LabelPointValue{};
-    Label* LabelNumberOfCards = nullptr;
-    std::array<Label*, 5> LabelPorker{};
-    std::array<Label*, 5> LabelPorkerPoint{};
-    std::array<Label*, 5> LabelPorkerScore{};
-    std::array<SuitPicture*, 4> PicSuit{};
-    std::array<Label*, 4> LeftCard{};
-    std::array<Label*, 5> Label1{};
-    Label* LabelHiscore = nullptr;
-    Label* LabelScore = nullptr;
-    Label* LabelBet = nullptr;
-    Label* LabelCredit = nullptr;
-    Label* LabelWin = nullptr;
-    Label* LabelMessage = nullptr;
-    QPushButton* CommandRepeatBet = nullptr;
-    QPushButton* CommandBet = nullptr;
-    QPushButton* CommandNextGame = nullptr;
-    std::array<ShapeOutline*, 6> FrameNotice{};
+    // The closing saves, unless they have run already.
+    void UnloadOnce();
+    bool Unloaded() const { return unloaded_; }
 
     QMenu* MenuGame = nullptr;
     QMenu* MenuOption = nullptr;
@@ -99,7 +67,6 @@ private:
     void connectMenus();
 
     TableView* table_ = nullptr;
-    cardlib::WindowHandle handle_ = 0;
     bool watchingExposure_ = false;
     bool unloaded_ = false;
 };

@@ -10,64 +10,15 @@
 #include "rules/Poker.h"
 #include "screen/CardChart.h"
 #include "screen/ScreenObject.h"
+#include "screen/Messages.h"
 #include "screen/TableDrawing.h"
+#include "screen/TableGeometry.h"
 #include "state/GameState.h"
 #include "tables/PlayerData.h"
 #include "tables/PointTables.h"
 #include "windows/MainForm.h"
-#include "windows/TableView.h"
 
 namespace zarvelo {
-
-namespace {
-
-constexpr int kRowTop = 160, kRowBottom = 256;
-
-int SlotAt(Counter x) {
-    for (int i = 1; i <= 5; ++i) {
-        const int left = 7 + 85 * (i - 1);
-        if (x >= left && x <= left + 71) return i;
-    }
-    return 0;
-}
-
-bool Accepts(CardNumber current, CardNumber candidate) {
-    return FirstSelection || cardlib::GetCardSuit(candidate) == cardlib::GetCardSuit(current) ||
-           cardlib::GetCardValue(candidate) == cardlib::GetCardValue(current);
-}
-
-void ClearStage() {
-    StageCleared = true;
-    platform::PlayWave(QStringLiteral("space152.wav"));
-    platform::ShowMessageBox(QStringLiteral("You did it!! Try next game!"));
-    Stage = SaturatingAdd(Stage, 1);
-    RedealTable();
-}
-
-void EndGame(MainForm& f) {
-    platform::PlayWave(QStringLiteral("boingg.wav"));
-    f.LabelMessage->setText(QStringLiteral("Game Over"));
-    Credit = SaturatingAdd(Credit, Win);
-    PlayerRecord.GamesPlayed = SaturatingAdd(PlayerRecord.GamesPlayed, 1);
-    if (TotalCards > HiScore) {
-        HiScore = TotalCards;
-        f.LabelHiscore->setText(QString::number(HiScore));
-    }
-    if (GameCards > Ranking[kRankingSize - 1].Cards) EnterRanking();
-    CopyStateToRecord();
-    // The finished game is on the disk before anything can end the program.
-    SaveRanking();
-    SavePlayerFiles();
-    Stage = 1;
-    GameOver = true;
-    GameInProgress = false;
-    StageCleared = false;
-    for (QPushButton* button : {f.CommandNextGame, f.CommandBet, f.CommandRepeatBet}) button->show();
-    f.CommandBet->setEnabled(true);
-    f.CommandRepeatBet->setEnabled(true);
-}
-
-}  // namespace
 
 void MainForm::Form_MouseDown(int, int, float x, float y) {
     // Halves go to the even neighbour (the default rounding mode).
@@ -76,16 +27,15 @@ void MainForm::Form_MouseDown(int, int, float x, float y) {
 }
 
 void MainForm::PressSlot(int slot) {
-    // The card of slot i lies at 7 + 85 (i - 1), 167 and is 71 x 96.
-    const float centreX = static_cast<float>(7 + 85 * (slot - 1)) + 71 / 2.0f;
-    const float centreY = 167 + 96 / 2.0f;
-    Form_MouseDown(static_cast<int>(Qt::LeftButton), 0, centreX, centreY);
+    const QPointF centre = QRectF(SlotRect(slot)).center();
+    Form_MouseDown(static_cast<int>(Qt::LeftButton), 0, static_cast<float>(centre.x()),
+                   static_cast<float>(centre.y()));
     Form_Click();
 }
 
 void MainForm::Form_Click() {
     if (GameOver || Bet == 0 || !GameInProgress) {
-        LabelMessage->setText(QStringLiteral("Please bet and start"));
+        LabelMessage->setText(kPleaseBetAndStart);
         return;
     }
     if (ClickY < kRowTop || ClickY > kRowBottom) return;
@@ -99,8 +49,8 @@ void MainForm::Form_Click() {
         }
         platform::PlayWave(QStringLiteral("floop_be.wav"));
         TableCards[0] = TableCards[slot];
-        cardlib::SetCardX(TableCards[0], 170);
-        cardlib::SetCardY(TableCards[0], 0);
+        cardlib::SetCardX(TableCards[0], kTakenCardPosition.x());
+        cardlib::SetCardY(TableCards[0], kTakenCardPosition.y());
         const CardNumber next = DeckPosition < kDeckSize ? Deck[DeckPosition] : 0;
         TableCards[slot] = next;
         ++DeckPosition;
@@ -118,7 +68,7 @@ void MainForm::Form_Click() {
     if (DeckPosition >= kDeckSize) {
         ClearStage();
     } else if (!PlayableExists) {
-        EndGame(*this);
+        EndGame();
     }
 }
 
@@ -145,7 +95,7 @@ void MainForm::CommandBet_Click() {
         ResetCardChart();
         ShowCardPoints();
         RefreshPanels();
-        table_->surface().clear();
+        cardlib::ClearTable(hWnd);
         ShowIdleTable();
         RepaintNow();
     }

@@ -30,42 +30,18 @@ void MainForm::Form_QueryUnload() {
         platform::ShowMessageBox(QStringLiteral("This bet is discarded."),
                                  QStringLiteral("Information"), platform::MessageIcon::Warning);
     }
-    CopyStateToRecord();
-    SaveRanking();
-    SavePlayerFiles();
+    SaveRecordAndRanking();
 }
 
-void MainForm::EndUnattended() {
-    platform::SetUnattended(true);
-    // Inside the box of a close already under way, that close saves once the box is gone.
-    if (!close()) QApplication::quit();
-}
-
-void MainForm::SaveUnattended() {
+void MainForm::UnloadOnce() {
     if (unloaded_) return;
     unloaded_ = true;
-    platform::SetUnattended(true);
     Form_QueryUnload();
-}
-
-void MainForm::SaveForSessionEnd() {
-    const bool attended = !platform::Unattended();
-    platform::SetUnattended(true);
-    // What a quit would save; the game goes on as it was if the session does not end after all.
-    const PlayerRecordType record = PlayerRecord;
-    CopyStateToRecord();
-    SaveRanking();
-    SavePlayerFiles();
-    PlayerRecord = record;
-    if (attended) platform::SetUnattended(false);
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
     // Closing is never cancelled, and saving happens once however the window is closed.
-    if (!unloaded_) {
-        unloaded_ = true;
-        Form_QueryUnload();
-    }
+    UnloadOnce();
     event->accept();
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window != this && window->isVisible()) window->close();

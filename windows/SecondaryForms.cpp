@@ -95,7 +95,7 @@ EnterNameForm::EnterNameForm() {
     const QFont font = platform::UiFont(QString(), 8.25);
     StartingLabelPlayer = MakeLabel(this, TwipsRect(240, 120, 2535, 255),
                                     QString::fromUtf8("名前(半角16文字以内)"), font);
-    StartingTextPlayer = new QLineEdit(QStringLiteral("NewPlayer"), this);
+    StartingTextPlayer = new QLineEdit(kNewPlayerName, this);
     StartingTextPlayer->setGeometry(TwipsRect(240, 360, 2535, 270));
     StartingTextPlayer->setFont(font);
     StartingTextPlayer->setMaxLength(32767);
@@ -162,7 +162,7 @@ void EnterNameForm::ChangePlayer() {
     GameOver = false;
     StageCleared = false;
     ShowStatus();
-    main.table()->surface().clear();
+    cardlib::ClearTable(main.hWnd);
     ShowIdleTable();
     DealTable();
     ShowIdleTable();

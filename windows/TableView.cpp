@@ -4,13 +4,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "screen/TableGeometry.h"
 #include "windows/MainForm.h"
 
 namespace zarvelo {
 
 TableView::TableView(QWidget* parent, MainForm* form)
-    : QWidget(parent), form_(form), surface_(this, QSize(kWidth, kHeight)) {
-    setFixedSize(kWidth, kHeight);
+    : QWidget(parent), form_(form), surface_(this, QSize(kTableWidth, kTableHeight)) {
+    setFixedSize(kTableWidth, kTableHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

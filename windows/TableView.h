@@ -11,9 +11,6 @@ class MainForm;
 
 class TableView : public QWidget {
 public:
-    static constexpr int kWidth = 427;
-    static constexpr int kHeight = 310;
-
     TableView(QWidget* parent, MainForm* form);
     cardlib::TableSurface& surface() { return surface_; }
 
