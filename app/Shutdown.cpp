@@ -14,7 +14,7 @@
 #include <cstdio>
 
 #include "files/FileObject.h"
-#include "platform/Platform.h"
+#include "platform/MessageBox.h"
 #include "state/GameState.h"
 #include "windows/MainForm.h"
 

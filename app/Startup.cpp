@@ -5,7 +5,8 @@
 #include <QScreen>
 
 #include "files/FileObject.h"
-#include "platform/Platform.h"
+#include "platform/Clock.h"
+#include "platform/Sound.h"
 #include "platform/WindowOnScreen.h"
 #include "rules/Dealing.h"
 #include "screen/CardChart.h"

@@ -8,7 +8,7 @@
 #include "app/Shutdown.h"
 #include "app/Startup.h"
 #include "platform/DisplayCheck.h"
-#include "platform/Platform.h"
+#include "platform/StartupTuning.h"
 
 namespace {
 // Qt ends a program that reaches no display with an abort and a hint to reinstall it. Its

@@ -7,7 +7,8 @@
 
 #include "app/Startup.h"
 #include "platform/MessageBoxRecorder.h"
-#include "platform/Platform.h"
+#include "platform/Folders.h"
+#include "platform/Sound.h"
 #include "rules/Dealing.h"
 #include "rules/Poker.h"
 #include "screen/ScreenObject.h"

@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 #include <cstdio>
 
-#include "platform/Platform.h"
+#include "platform/Folders.h"
 #include "platform/SafeFiles.h"
 
 namespace zarvelo::platform {

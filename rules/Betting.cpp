@@ -1,7 +1,8 @@
 // Staking credit, starting a game, repeating the last stake and bankruptcy.
 #include "rules/Betting.h"
 
-#include "platform/Platform.h"
+#include "platform/MessageBox.h"
+#include "platform/Sound.h"
 #include "rules/Dealing.h"
 #include "rules/Poker.h"
 #include "screen/CardChart.h"

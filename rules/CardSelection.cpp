@@ -4,7 +4,8 @@
 
 #include "cardlib/CardLib.h"
 #include "files/FileObject.h"
-#include "platform/Platform.h"
+#include "platform/MessageBox.h"
+#include "platform/Sound.h"
 #include "rules/Dealing.h"
 #include "screen/Messages.h"
 #include "screen/TableGeometry.h"

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "cardlib/CardLib.h"
-#include "platform/Platform.h"
+#include "platform/MessageBox.h"
 #include "screen/CardChart.h"
 #include "screen/Messages.h"
 #include "screen/ScreenObject.h"

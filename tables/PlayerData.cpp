@@ -1,7 +1,7 @@
 // The stored player record and the ranking of the five best games.
 #include "tables/PlayerData.h"
 
-#include "platform/Platform.h"
+#include "platform/Clock.h"
 #include "state/GameState.h"
 
 namespace zarvelo {

@@ -8,7 +8,7 @@
 
 #include "files/FileObject.h"
 #include "platform/DataFiles.h"
-#include "platform/Platform.h"
+#include "platform/Folders.h"
 #include "platform/SafeFiles.h"
 #include "state/GameState.h"
 #include "tests/GameFixture.h"

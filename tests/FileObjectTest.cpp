@@ -10,6 +10,7 @@
 
 #include "files/FileObject.h"
 #include "platform/DataFiles.h"
+#include "platform/Folders.h"
 #include "platform/SafeFiles.h"
 #include "state/GameState.h"
 #include "tables/PlayerData.h"

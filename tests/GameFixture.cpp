@@ -6,7 +6,10 @@
 
 #include "app/Startup.h"
 #include "platform/DataFiles.h"
-#include "platform/Platform.h"
+#include "platform/Clock.h"
+#include "platform/Folders.h"
+#include "platform/MessageBox.h"
+#include "platform/Sound.h"
 #include "rules/Betting.h"
 #include "rules/Dealing.h"
 #include "screen/CardChart.h"

@@ -1,7 +1,7 @@
 // The player record copies and the insertion of a finished game into the ranking.
 #include <gtest/gtest.h>
 
-#include "platform/Platform.h"
+#include "platform/Clock.h"
 #include "state/GameState.h"
 #include "tables/PlayerData.h"
 

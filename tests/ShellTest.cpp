@@ -9,7 +9,8 @@
 
 #include "app/Shutdown.h"
 #include "app/Startup.h"
-#include "platform/Platform.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
 #include "platform/SafeFiles.h"
 #include "state/GameState.h"
 #include "tests/GameFixture.h"

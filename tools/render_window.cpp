@@ -9,7 +9,8 @@
 
 #include "app/Startup.h"
 #include "platform/MessageBoxRecorder.h"
-#include "platform/Platform.h"
+#include "platform/Folders.h"
+#include "platform/Sound.h"
 #include "state/GameState.h"
 #include "windows/MainForm.h"
 #include "windows/SecondaryForms.h"

@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QWindow>
 
-#include "platform/Platform.h"
+#include "platform/Fonts.h"
 #include "platform/TitleBars.h"
 
 namespace zarvelo {

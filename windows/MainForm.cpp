@@ -11,7 +11,7 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "platform/Platform.h"
+#include "platform/Fonts.h"
 #include "windows/ClientTitleBar.h"
 #include "windows/IconPainter.h"
 #include "windows/TableView.h"

@@ -3,7 +3,7 @@
 
 #include "cardlib/CardLib.h"
 #include "files/FileObject.h"
-#include "platform/Platform.h"
+#include "platform/Sound.h"
 #include "rules/Betting.h"
 #include "rules/CardSelection.h"
 #include "rules/Dealing.h"

@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 
 #include "files/FileObject.h"
-#include "platform/Platform.h"
+#include "platform/MessageBox.h"
 #include "state/GameState.h"
 #include "tables/PlayerData.h"
 #include "windows/MainForm.h"

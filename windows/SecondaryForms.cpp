@@ -7,7 +7,9 @@
 #include <QPainter>
 
 #include "files/FileObject.h"
-#include "platform/Platform.h"
+#include "platform/Clock.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBox.h"
 #include "rules/Dealing.h"
 #include "screen/ScreenObject.h"
 #include "screen/TableDrawing.h"

@@ -6,7 +6,7 @@
 #include <qdrawutil.h>
 #include <QScreen>
 
-#include "platform/Platform.h"
+#include "platform/Fonts.h"
 #include "windows/LogoPainter.h"
 #include "windows/SingleWindow.h"
 

@@ -5,7 +5,8 @@
 #include <QGuiApplication>
 #include <QTimer>
 
-#include "platform/Platform.h"
+#include "platform/Folders.h"
+#include "platform/Sound.h"
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
