@@ -77,7 +77,7 @@ bool ShowOnScreen(QWidget& widget, int timeoutMs) {
     if (!Viewable(window)) {
         // The map that makes it viewable arrives as an event; a timer ends the wait otherwise.
         QTimer deadline;
-        deadline.start(std::max<qint64>(1, timeoutMs - waited.elapsed()));
+        deadline.start(static_cast<int>(std::max<qint64>(1, timeoutMs - waited.elapsed())));
         do {
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
                                             QEventLoop::WaitForMoreEvents);

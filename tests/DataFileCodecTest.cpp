@@ -76,7 +76,7 @@ TEST(DataFileCodec, ReadsRankingsWholeShortAndBroken) {
     }
     // A file cut after three lines: those three, then default entries.
     const QByteArray bytes = FiveLines();
-    int cut = 0;
+    qsizetype cut = 0;
     for (int line = 0; line < 3; ++line) cut = bytes.indexOf("\r\n", cut) + 2;
     const auto shortRanking = DecodeRankingFile(bytes.left(cut + 4), kDefaultEntry);
     EXPECT_EQ(shortRanking[2].Cards, 38);

@@ -155,7 +155,7 @@ void BlurAlpha(QImage& mask, int radius) {
             for (int i = -radius; i <= radius; ++i) sum += (i >= 0 && i < length) ? line[static_cast<std::size_t>(i)] : 0;
             const int span = 2 * radius + 1;
             for (int i = 0; i < length; ++i) {
-                at(l, i) = sum / span;
+                at(l, i) = static_cast<uchar>(sum / span);
                 const int in = i + radius + 1, out = i - radius;
                 if (in < length) sum += line[static_cast<std::size_t>(in)];
                 if (out >= 0) sum -= line[static_cast<std::size_t>(out)];

@@ -180,7 +180,7 @@ RankingForm::RankingForm() {
     FitWidth(Label1);
     new Line(this, Twips(120), Twips(3000), Twips(480));
     const QFont heading = platform::UiFont("MS PGothic", 9.75, true);
-    const QFont data = platform::UiFont("System", 9.75, true);
+    const QFont figures = platform::UiFont("System", 9.75, true);
     struct Column {
         const char* heading; int headLeft, headWidth; bool headCentred;
         std::array<Label*, 5>* labels; int left, width; const char* design; bool right; bool name;
@@ -200,7 +200,7 @@ RankingForm::RankingForm() {
         for (int i = 0; i < 5; ++i) {
             (*col.labels)[i] = MakeLabel(
                 this, TwipsRect(col.left, 960 + 240 * i, col.width, 255), QString::fromUtf8(col.design),
-                col.name ? heading : data, (col.right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+                col.name ? heading : figures, (col.right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
         }
     }
     CommandClose = MakeButton(this, TwipsRect(2280, 2400, 1695, 375), QString::fromUtf8("閉じる"), false);
@@ -231,14 +231,14 @@ UserInfoForm::UserInfoForm() {
     FitWidth(Label1);
     new Line(this, 0, Twips(2880), Twips(480));
     const QFont heading = platform::UiFont("MS PGothic", 9.75, true);
-    const QFont data = platform::UiFont("System", 9.75, true);
+    const QFont figures = platform::UiFont("System", 9.75, true);
     Label2[0] = MakeLabel(this, TwipsRect(120, 600, 735, 255), QString::fromUtf8("名前"), heading);
     Label2[1] = MakeLabel(this, TwipsRect(1560, 600, 735, 255), QString::fromUtf8("ｸﾚｼﾞｯﾄ"), heading);
     Label2[2] = MakeLabel(this, TwipsRect(2400, 600, 975, 255), QString::fromUtf8("破産数"), heading);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
     LabelPlayer = MakeLabel(this, TwipsRect(120, 960, 1215, 255), QStringLiteral("Player"), heading);
-    LabelCredit = MakeLabel(this, TwipsRect(1440, 960, 615, 255), QStringLiteral("0"), data, right);
-    LabelBankrupt = MakeLabel(this, TwipsRect(2520, 960, 615, 255), QStringLiteral("0"), data, right);
+    LabelCredit = MakeLabel(this, TwipsRect(1440, 960, 615, 255), QStringLiteral("0"), figures, right);
+    LabelBankrupt = MakeLabel(this, TwipsRect(2520, 960, 615, 255), QStringLiteral("0"), figures, right);
     CommandClose = MakeButton(this, TwipsRect(1560, 1440, 1695, 375), QString::fromUtf8("閉じる"), true);
     connect(CommandClose, &QPushButton::clicked, this, &QWidget::close);
     PressDefaultOnEnter(this, CommandClose);

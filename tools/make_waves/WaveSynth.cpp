@@ -104,9 +104,9 @@ std::vector<std::int16_t> Master(Signal signal, double peakDb, double fadeIn, do
     const std::size_t n = signal.size();
     const std::size_t in = std::min(n, SamplesFor(fadeIn));
     const std::size_t out = std::min(n, SamplesFor(fadeOut));
-    for (std::size_t i = 0; i < in; ++i) signal[i] *= 0.5 - 0.5 * std::cos(kPi * i / in);
+    for (std::size_t i = 0; i < in; ++i) signal[i] *= 0.5 - 0.5 * std::cos(kPi * static_cast<double>(i) / static_cast<double>(in));
     for (std::size_t i = 0; i < out; ++i) {
-        signal[n - 1 - i] *= 0.5 - 0.5 * std::cos(kPi * i / out);
+        signal[n - 1 - i] *= 0.5 - 0.5 * std::cos(kPi * static_cast<double>(i) / static_cast<double>(out));
     }
     double peak = 0.0;
     for (double x : signal) peak = std::max(peak, std::abs(x));
@@ -176,7 +176,8 @@ Signal Crystal() {
     constexpr std::array<double, 6> kRun{1318.51, 1479.98, 1760.00, 2217.46, 2637.02, 2959.96};
     Signal out(SamplesFor(0.9));
     for (std::size_t k = 0; k < kRun.size(); ++k) {
-        MixAt(out, StruckTone(kRun[k], kGlass, 0.9, 0.002), 0.05 * k, 0.7 - 0.06 * k);
+        const double step = static_cast<double>(k);
+        MixAt(out, StruckTone(kRun[k], kGlass, 0.9, 0.002), 0.05 * step, 0.7 - 0.06 * step);
     }
     constexpr std::array<Partial, 3> kRing{
         {{1.0, 1.0, 0.35}, {2.76, 0.25, 0.12}, {5.40, 0.08, 0.06}}};
@@ -276,8 +277,8 @@ Signal Chime() {
     constexpr std::array<double, 3> kNotes{392.00, 493.88, 587.33};
     Signal out(SamplesFor(1.35));
     for (std::size_t k = 0; k < kNotes.size(); ++k) {
-        const double at = 0.16 * k;
-        const double gain = 1.0 - 0.1 * k;
+        const double at = 0.16 * static_cast<double>(k);
+        const double gain = 1.0 - 0.1 * static_cast<double>(k);
         MixAt(out, StruckTone(kNotes[k], kBell, 1.35 - at, 0.008), at, 0.6 * gain);
         MixAt(out, StruckTone(kNotes[k] * 1.0012, kBell, 1.35 - at, 0.008), at, 0.4 * gain);
     }

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Fails when a module includes one it must not: the arrows between the folders point one way, and
+# the procedures reach the main window only through its named controls.
+# Usage: check_includes.sh SOURCE_ROOT
+set -euo pipefail
+root=$1
+
+# Folder: the folders it may include besides itself.
+declare -A allowed=(
+    [state]=""
+    [platform]=""
+    [cardlib]=""
+    [artwork]="cardlib platform"
+    [tables]="state platform"
+    [files]="state platform tables"
+    [rules]="state platform cardlib tables files screen"
+    [screen]="state platform cardlib tables rules"
+    [windows]="state platform cardlib tables files rules screen artwork"
+    [app]="state platform cardlib tables files rules screen windows artwork"
+)
+# The one header of windows/ that the procedures may see.
+seam="windows/NamedControls.h"
+
+status=0
+for folder in "${!allowed[@]}"; do
+    [[ -d $root/$folder ]] || continue
+    while IFS= read -r line; do
+        file=${line%%:*}
+        target=$(sed -E 's/.*#include "([^"]+)".*/\1/' <<<"${line#*:}")
+        to=${target%%/*}
+        [[ $to == "$folder" || $target != */* ]] && continue
+        if [[ " ${allowed[$folder]} " == *" $to "* ]]; then continue; fi
+        if [[ ($folder == rules || $folder == screen) && $target == "$seam" ]]; then continue; fi
+        echo "${file#"$root"/} may not include $target"
+        status=1
+    done < <(grep -rHE '^#include "' "$root/$folder" --include='*.cpp' --include='*.h' || true)
+done
+[[ $status == 0 ]] && echo "include arrows: all allowed"
+exit $status
