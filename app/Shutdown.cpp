@@ -56,12 +56,9 @@ void SaveWhenEndedFromOutside() {
             }
             EndUnattended();
         });
-        QObject::connect(app, &QGuiApplication::commitDataRequest, app, [](QSessionManager&) {
-            SaveForSessionEnd();
-        });
-        QObject::connect(app, &QCoreApplication::aboutToQuit, app, [] {
-            SaveUnattended();
-        });
+        QObject::connect(app, &QGuiApplication::commitDataRequest, app,
+                         [](QSessionManager&) { SaveForSessionEnd(); });
+        QObject::connect(app, &QCoreApplication::aboutToQuit, app, [] { SaveUnattended(); });
     }
     SetHandler(OnSignal);
 }

@@ -26,7 +26,7 @@ namespace {
 constexpr int kSplashMilliseconds = 1300;
 // How long a window manager may take to map the splash before start-up goes on without it.
 constexpr int kSplashMapTimeoutMilliseconds = 2000;
-}
+}  // namespace
 
 void InitializeProgramState() {
     FirstSelection = true;

@@ -1,9 +1,10 @@
 // The program's entry point.
+#include <unistd.h>
+
 #include <QApplication>
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 #include "app/Shutdown.h"
 #include "app/Startup.h"
@@ -17,7 +18,8 @@ namespace {
 QStringList g_heldMessages;
 QtMessageHandler g_qtHandler = nullptr;
 
-void HoldWhileConnecting(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+void HoldWhileConnecting(QtMsgType type, const QMessageLogContext& context,
+                         const QString& message) {
     if (type != QtFatalMsg) {
         g_heldMessages << qFormatLogMessage(type, context, message);
         return;

@@ -13,7 +13,8 @@ int main(int argc, char** argv) {
     label.resize(462, 303);
     zarvelo::platform::ShowOnScreen(label, 2000);
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    std::fprintf(stderr, "zarvelo-trace splash %lld\n",
-                 static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+    std::fprintf(
+        stderr, "zarvelo-trace splash %lld\n",
+        static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
     return 0;
 }

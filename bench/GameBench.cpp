@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 
 #include "app/Startup.h"
-#include "platform/MessageBoxRecorder.h"
 #include "platform/Folders.h"
+#include "platform/MessageBoxRecorder.h"
 #include "platform/Sound.h"
 #include "rules/Dealing.h"
 #include "rules/Poker.h"
@@ -34,7 +34,9 @@ MainForm& GameOnTable() {
 
 // Paints what the handlers marked as changed and nothing else, then hands the window's image to
 // the window system, as the event loop does after a click.
-void PaintAsTheEventLoopWould() { QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest); }
+void PaintAsTheEventLoopWould() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+}
 
 // Snapshot of the state a click changes, so each iteration clicks the same table.
 struct Snapshot {

@@ -37,8 +37,9 @@ QByteArray EncodeRankingLine(const RankingEntry& e) {
 std::vector<Field> SplitFields(const QByteArray& bytes) {
     // Editors that add a byte-order mark have written the file in UTF-8.
     static const QByteArray kUtf8Mark("\xEF\xBB\xBF");
-    const QString text = bytes.startsWith(kUtf8Mark) ? QString::fromUtf8(bytes.mid(kUtf8Mark.size()))
-                                                     : platform::DecodeCp932(bytes);
+    const QString text = bytes.startsWith(kUtf8Mark)
+                             ? QString::fromUtf8(bytes.mid(kUtf8Mark.size()))
+                             : platform::DecodeCp932(bytes);
     std::vector<Field> fields;
     const qsizetype n = text.size();
     qsizetype i = 0;
@@ -99,7 +100,8 @@ std::optional<QDate> ParseDate(const Field& field) {
     static const QRegularExpression kDate(QStringLiteral("^([0-9]{4})-([0-9]{1,2})-([0-9]{1,2})$"));
     const QRegularExpressionMatch match = kDate.match(field.text);
     if (!match.hasMatch()) return std::nullopt;
-    const QDate date(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
+    const QDate date(match.captured(1).toInt(), match.captured(2).toInt(),
+                     match.captured(3).toInt());
     if (!date.isValid()) return std::nullopt;
     return date;
 }
@@ -122,7 +124,8 @@ PlayerRecordType DecodePlayerFile(const QByteArray& bytes, const PlayerRecordTyp
     };
     if (const Field* f = at(0)) record.Name = ParseText(*f).value_or(fallback.Name);
     if (const Field* f = at(1)) record.Credit = ParseNumber(*f).value_or(fallback.Credit);
-    if (const Field* f = at(2)) record.BankruptCount = ParseNumber(*f).value_or(fallback.BankruptCount);
+    if (const Field* f = at(2))
+        record.BankruptCount = ParseNumber(*f).value_or(fallback.BankruptCount);
     if (const Field* f = at(3)) record.GamesPlayed = ParseNumber(*f).value_or(fallback.GamesPlayed);
     // Credit and counts are never negative in play.
     if (record.Credit < 0) record.Credit = 0;

@@ -3,8 +3,8 @@
 
 #include "files/DataFileCodec.h"
 #include "files/PlayerNames.h"
-#include "platform/DataFiles.h"
 #include "platform/Clock.h"
+#include "platform/DataFiles.h"
 #include "platform/MessageBox.h"
 #include "platform/TextEncoding.h"
 #include "state/GameState.h"

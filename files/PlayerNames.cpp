@@ -27,7 +27,8 @@ std::optional<QString> FileNameProblem(const QString& name, long nameLimit) {
         return QStringLiteral("\"%1\" cannot be used as a name.").arg(name);
     for (const QChar c : name) {
         if (IsControl(c)) return QStringLiteral("A name cannot contain control characters.");
-        if (IsForbidden(c)) return QStringLiteral("A name cannot contain any of \\ / : * ? \" < > |");
+        if (IsForbidden(c))
+            return QStringLiteral("A name cannot contain any of \\ / : * ? \" < > |");
     }
     if (name.endsWith(QLatin1Char(' ')) || name.endsWith(QLatin1Char('.')))
         return QStringLiteral("A name cannot end with a space or a dot.");
@@ -39,7 +40,9 @@ std::optional<QString> FileNameProblem(const QString& name, long nameLimit) {
         return QStringLiteral("\"%1\" is reserved for the game's own files.").arg(name);
     const long room = nameLimit - kExtension.size();
     if (FileNameBytes(name) > nameLimit)
-        return QStringLiteral("The name is too long: at most %1 half-width letters, or %2 Japanese characters.")
+        return QStringLiteral(
+                   "The name is too long: at most %1 half-width letters, or %2 Japanese "
+                   "characters.")
             .arg(room)
             .arg(room / 3);
     return std::nullopt;
@@ -59,7 +62,8 @@ QString StorableName(const QString& name, long nameLimit) {
         if (FileNameBytes(storable + one) > nameLimit) break;
         storable += one;
     }
-    while (storable.endsWith(QLatin1Char(' ')) || storable.endsWith(QLatin1Char('.'))) storable.chop(1);
+    while (storable.endsWith(QLatin1Char(' ')) || storable.endsWith(QLatin1Char('.')))
+        storable.chop(1);
     return FileNameProblem(storable, nameLimit) ? kNewPlayerName : storable;
 }
 

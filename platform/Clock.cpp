@@ -35,8 +35,9 @@ void TraceMoment(const char* what) {
     static const bool enabled = qEnvironmentVariableIsSet("ZARVELO_TRACE");
     if (!enabled) return;
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    std::fprintf(stderr, "zarvelo-trace %s %lld\n", what,
-                 static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+    std::fprintf(
+        stderr, "zarvelo-trace %s %lld\n", what,
+        static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
 }
 
 }  // namespace zarvelo::platform

@@ -40,8 +40,8 @@ void RememberMove(const QString& users, const QString& program) {
     QStringList copies = MovedCopies(users);
     copies << program;
     QString error;
-    if (!ReplaceRegularFile(QDir(users).filePath(kMovedCopies), (copies.join(QLatin1Char('\n')) + '\n').toUtf8(),
-                            &error))
+    if (!ReplaceRegularFile(QDir(users).filePath(kMovedCopies),
+                            (copies.join(QLatin1Char('\n')) + '\n').toUtf8(), &error))
         std::fprintf(stderr, "zarvelo: %s: %s\n", qPrintable(QDir(users).filePath(kMovedCopies)),
                      qPrintable(error));
 }
@@ -103,14 +103,17 @@ void SetDataDirectory(const QString& directory) { g_dataDirectory = directory; }
 
 QString DataFilePath(const QString& fileName) { return Find(DataDirectory(), fileName); }
 
-bool DataFileExists(const QString& fileName) { return KindOf(ReadPath(fileName)) == FileKind::Regular; }
+bool DataFileExists(const QString& fileName) {
+    return KindOf(ReadPath(fileName)) == FileKind::Regular;
+}
 
 std::optional<QByteArray> ReadDataFile(const QString& fileName) {
     const QString path = ReadPath(fileName);
     if (KindOf(path) == FileKind::Missing) return std::nullopt;
     ReadResult read = ReadRegularFile(path, kDataFileLimit);
     if (!read.bytes)
-        std::fprintf(stderr, "zarvelo: %s not read: %s\n", qPrintable(path), qPrintable(read.error));
+        std::fprintf(stderr, "zarvelo: %s not read: %s\n", qPrintable(path),
+                     qPrintable(read.error));
     return read.bytes;
 }
 

@@ -28,7 +28,8 @@ QString ElideLongLines(const QString& text) {
 void ShowMessageBox(const QString& text, const QString& title, MessageIcon icon) {
     const QString shown = ElideLongLines(text);
     if (g_unattended) {
-        std::fprintf(stderr, "zarvelo: %s\n", qPrintable(QString(shown).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+        std::fprintf(stderr, "zarvelo: %s\n",
+                     qPrintable(QString(shown).replace(QLatin1Char('\n'), QLatin1Char(' '))));
         return;
     }
     if (g_messageBoxHandler) {

@@ -30,7 +30,8 @@ int Fault(FileStep step, const QString& path, qint64 offset = 0, qint64* length 
 
 QString KindProblem(FileKind kind) {
     switch (kind) {
-        case FileKind::Link: return QStringLiteral("A symbolic link lies there, not a regular file.");
+        case FileKind::Link:
+            return QStringLiteral("A symbolic link lies there, not a regular file.");
         case FileKind::Directory: return QStringLiteral("A folder lies there, not a regular file.");
         case FileKind::Other:
             return QStringLiteral("A device, pipe or socket lies there, not a regular file.");
@@ -51,10 +52,10 @@ FileKind KindOfMode(mode_t mode) {
 // never makes it too long), or -1 with errno set.
 int CreateBeside(const QString& directory, QString* created) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString name = QStringLiteral("%1/.zarvelo-%2.tmp")
-                                 .arg(directory)
-                                 .arg(QRandomGenerator::global()->generate() & 0xffffff, 6, 16,
-                                      QLatin1Char('0'));
+        const QString name =
+            QStringLiteral("%1/.zarvelo-%2.tmp")
+                .arg(directory)
+                .arg(QRandomGenerator::global()->generate() & 0xffffff, 6, 16, QLatin1Char('0'));
         if (const int fault = Fault(FileStep::Create, name)) {
             errno = fault;
             return -1;
@@ -79,7 +80,8 @@ bool WriteAll(int fd, const QString& path, const QByteArray& bytes, int* error) 
             *error = fault;
             return false;
         }
-        const ssize_t written = ::write(fd, bytes.constData() + offset, static_cast<size_t>(length));
+        const ssize_t written =
+            ::write(fd, bytes.constData() + offset, static_cast<size_t>(length));
         if (written < 0) {
             if (errno == EINTR) continue;
             *error = errno;
@@ -111,7 +113,8 @@ ReadResult ReadRegularFile(const QString& path, qint64 limit) {
     if (const int fault = Fault(FileStep::Open, path)) {
         errno = fault;
     } else {
-        fd = ::open(Native(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        fd = ::open(Native(path).constData(),
+                    O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     }
     if (fd < 0) {
         result.error = ErrorText(errno);
@@ -190,9 +193,10 @@ bool ReplaceRegularFile(const QString& path, const QByteArray& bytes, QString* e
     }
     // The new name is on the disk only once the folder is; the file itself already is, and a
     // folder that cannot be synced leaves nothing to undo.
-    const int folder = Fault(FileStep::SyncFolder, directory) == 0
-                           ? ::open(Native(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)
-                           : -1;
+    const int folder =
+        Fault(FileStep::SyncFolder, directory) == 0
+            ? ::open(Native(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)
+            : -1;
     if (folder >= 0) {
         (void)::fsync(folder);
         ::close(folder);

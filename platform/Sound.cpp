@@ -32,7 +32,8 @@ SoundThread* g_sound = nullptr;
 bool g_soundsHeld = false;
 
 PlayFunction LoadSoundModule() {
-    QLibrary module(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("zarvelo_sound")));
+    QLibrary module(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("zarvelo_sound")));
     auto play = reinterpret_cast<PlayFunction>(module.resolve("zarvelo_play_wave"));
     if (!play) std::fprintf(stderr, "zarvelo: no sound: %s\n", qPrintable(module.errorString()));
     return play;  // the module stays loaded for the life of the process
@@ -63,13 +64,16 @@ void PlayWave(const QString& fileName) {
         if (!g_soundsHeld) g_sound->thread.start();
         qAddPostRoutine(StopSoundThread);
     }
-    QMetaObject::invokeMethod(&g_sound->context, [path] {
-        if (!g_sound->loaded) {
-            g_sound->play = LoadSoundModule();
-            g_sound->loaded = true;
-        }
-        if (g_sound->play) g_sound->play(path);
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &g_sound->context,
+        [path] {
+            if (!g_sound->loaded) {
+                g_sound->play = LoadSoundModule();
+                g_sound->loaded = true;
+            }
+            if (g_sound->play) g_sound->play(path);
+        },
+        Qt::QueuedConnection);
 }
 
 void HoldSounds(bool held) {

@@ -37,8 +37,9 @@ bool CompositorOffersDecorations() { return true; }
 }  // namespace
 
 bool WindowSystemDrawsTitleBars() {
-    static const bool drawn = !QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ||
-                              CompositorOffersDecorations();
+    static const bool drawn =
+        !QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ||
+        CompositorOffersDecorations();
     return drawn;
 }
 

@@ -47,7 +47,8 @@ bool Viewable(QWindow* window) {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
     if (!connection) return true;
-    const auto cookie = xcb_get_window_attributes(connection, static_cast<xcb_window_t>(window->winId()));
+    const auto cookie =
+        xcb_get_window_attributes(connection, static_cast<xcb_window_t>(window->winId()));
     xcb_get_window_attributes_reply_t* reply =
         xcb_get_window_attributes_reply(connection, cookie, nullptr);
     const bool viewable = !reply || reply->map_state == XCB_MAP_STATE_VIEWABLE;

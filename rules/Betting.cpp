@@ -6,10 +6,10 @@
 #include "rules/Dealing.h"
 #include "rules/Poker.h"
 #include "screen/CardChart.h"
+#include "screen/Messages.h"
 #include "screen/ScreenObject.h"
 #include "state/GameState.h"
 #include "tables/PointTables.h"
-#include "screen/Messages.h"
 #include "windows/NamedControls.h"
 
 namespace zarvelo {

@@ -30,10 +30,18 @@ bool Accepts(CardNumber current, CardNumber candidate) {
 int CardPointMultiplier(int n) {
     switch (n) {
         case 10: return 1;
-        case 13: case 16: case 19: return 2;
-        case 22: case 25: case 28: return 3;
-        case 31: case 34: case 37: return 4;
-        case 40: case 43: case 46: return 5;
+        case 13:
+        case 16:
+        case 19: return 2;
+        case 22:
+        case 25:
+        case 28: return 3;
+        case 31:
+        case 34:
+        case 37: return 4;
+        case 40:
+        case 43:
+        case 46: return 5;
         case 49: return 6;
         case 50: return 7;
         case 51: return 8;

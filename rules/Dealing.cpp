@@ -26,7 +26,8 @@ double ClockSeededRandom(bool reseed) {
     static std::mt19937_64 generator;
     if (reseed) {
         const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-        std::seed_seq seed{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32)};
+        std::seed_seq seed{static_cast<std::uint32_t>(ticks),
+                           static_cast<std::uint32_t>(ticks >> 32)};
         generator.seed(seed);
     }
     return std::generate_canonical<double, 53>(generator);

@@ -1,8 +1,8 @@
 // Scoring the five table cards as a poker hand.
 #include "rules/Poker.h"
 
-#include <utility>
 #include <array>
+#include <utility>
 
 #include "cardlib/CardLib.h"
 #include "state/GameState.h"

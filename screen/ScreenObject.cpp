@@ -22,7 +22,10 @@ void ShowStatus() {
 }
 
 CardPointView CardPointViewFor(int cardsInStage) {
-    struct Row { int n; CardPointView view; };
+    struct Row {
+        int n;
+        CardPointView view;
+    };
     static constexpr Row kViews[] = {
         {15, {16, 6}}, {19, {14, 6}}, {23, {13, 6}}, {27, {11, 6}}, {31, {12, 6}}, {39, {8, 6}},
         {43, {6, 6}},  {47, {6, 5}},  {49, {6, 3}},  {50, {6, 2}},  {51, {6, 1}},  {52, {6, 0}},
@@ -61,8 +64,10 @@ void ResetPointValues() {
 void ShowPokerTable() {
     NamedControls& f = Controls();
     SetPokerPrizes();
-    for (int i = 0; i < kPokerHands; ++i) f.LabelPorkerPoint[i]->setText(QString::number(PokerPrize[i]));
-    for (int i = 0; i < kPokerHands; ++i) f.LabelPorkerScore[i]->setText(QString::number(PokerCount[i]));
+    for (int i = 0; i < kPokerHands; ++i)
+        f.LabelPorkerPoint[i]->setText(QString::number(PokerPrize[i]));
+    for (int i = 0; i < kPokerHands; ++i)
+        f.LabelPorkerScore[i]->setText(QString::number(PokerCount[i]));
 }
 
 void RefreshPanels() {

@@ -34,12 +34,8 @@ Counter Clamp(std::int64_t value) {
 }
 }  // namespace
 
-Counter SaturatingAdd(Counter a, Counter b) {
-    return Clamp(static_cast<std::int64_t>(a) + b);
-}
+Counter SaturatingAdd(Counter a, Counter b) { return Clamp(static_cast<std::int64_t>(a) + b); }
 
-Counter SaturatingMul(Counter a, Counter b) {
-    return Clamp(static_cast<std::int64_t>(a) * b);
-}
+Counter SaturatingMul(Counter a, Counter b) { return Clamp(static_cast<std::int64_t>(a) * b); }
 
 }  // namespace zarvelo

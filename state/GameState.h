@@ -1,4 +1,5 @@
-// Every shared variable of the game, with its start value; all modules read and write these by name.
+// Every shared variable of the game, with its start value; all modules read and write these by
+// name.
 #pragma once
 
 #include <QDate>
@@ -27,8 +28,8 @@ struct RankingEntry {
 };
 
 inline constexpr int kCardsInDeck = 52;
-inline constexpr int kDeckSize = 57;       // 52 cards and five empty draws
-inline constexpr int kTableSlots = 6;      // slot 0 is the current card
+inline constexpr int kDeckSize = 57;   // 52 cards and five empty draws
+inline constexpr int kTableSlots = 6;  // slot 0 is the current card
 inline constexpr int kPointRows = 17;
 inline constexpr int kPokerHands = 5;
 inline constexpr int kRankingSize = 5;

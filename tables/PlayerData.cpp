@@ -18,9 +18,7 @@ void CopyRecordToState() {
     Credit = PlayerRecord.Credit;
 }
 
-void ResetRecordForNewPlayer() {
-    PlayerRecord = NewPlayerRecord();
-}
+void ResetRecordForNewPlayer() { PlayerRecord = NewPlayerRecord(); }
 
 void EnterRanking() {
     // The highest position whose Cards the game beats; equal results are not beaten.
@@ -32,8 +30,6 @@ void EnterRanking() {
     Ranking[p - 1] = RankingEntry{GameCards, Stage, TotalCards, PlayerName, platform::Today()};
 }
 
-void MakeDefaultRanking() {
-    Ranking.fill(EmptyRankingEntry(platform::Today()));
-}
+void MakeDefaultRanking() { Ranking.fill(EmptyRankingEntry(platform::Today())); }
 
 }  // namespace zarvelo

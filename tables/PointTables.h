@@ -16,7 +16,7 @@ void ScalePointValues();
 // What each entry of the card-point table adds to the entries below it for a stake of one, from
 // "This Stage Clear" down to "10-12".
 inline constexpr std::array<Counter, kPointRows> kPointIncrements = {50, 8, 7, 6, 5, 5, 5, 4, 4,
-                                                                      4,  3, 3, 3, 2, 2, 2, 1};
+                                                                     4,  3, 3, 3, 2, 2, 2, 1};
 
 // Each entry's value for a stake of one: the running total from the bottom entry up.
 constexpr std::array<Counter, kPointRows> UnitPointRates() {

@@ -71,7 +71,11 @@ TEST_F(SurfaceTest, InitializeDeckNeedsAKnownWindow) {
 }
 
 TEST_F(SurfaceTest, CardAndSlotMarkStayInsideTheirBox) {
-    struct Case { const char* what; std::function<void()> draw; QRect box; };
+    struct Case {
+        const char* what;
+        std::function<void()> draw;
+        QRect box;
+    };
     const Case cases[] = {
         {"current card", [&] { DealCard(handle, 12, 177, 7); }, {177, 7, 71, 96}},
         {"ace of spades in slot 5", [&] { DealCard(handle, 40, 347, 167); }, {347, 167, 71, 96}},
@@ -135,7 +139,8 @@ TEST(CardFaces, DoubleScaleIsDrawnNotUpscaled) {
     for (int card : {1, 10, 24, 37, 52}) {
         const QImage single = RenderCard(card, 1);
         const QImage twice = RenderCard(card, 2);
-        const QImage upscaled = single.scaled(twice.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        const QImage upscaled =
+            single.scaled(twice.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
         EXPECT_EQ(DetailedBlocks(upscaled), 0);
         EXPECT_GT(DetailedBlocks(twice), 200) << card;
         EXPECT_GT(DistinctColours(twice), DistinctColours(single)) << card;

@@ -10,7 +10,10 @@ const PlayerRecordType kFresh{"NewPlayer", 100, 0, 1};
 const RankingEntry kDefaultEntry{0, 1, 0, "NewPlayer", QDate(2026, 12, 7)};
 
 TEST(DataFileCodec, WritesRecordLinesByteForByte) {
-    struct Case { PlayerRecordType record; QByteArray bytes; };
+    struct Case {
+        PlayerRecordType record;
+        QByteArray bytes;
+    };
     const Case cases[] = {
         {{"Taro", 87, 2, 12}, "\"Taro\",87,2,12\r\n"},
         {{"NewPlayer", 100, 0, 1}, "\"NewPlayer\",100,0,1\r\n"},
@@ -18,7 +21,8 @@ TEST(DataFileCodec, WritesRecordLinesByteForByte) {
         {{QString::fromUtf8("ﾀﾛｳ"), -4, 1, 0}, "\"\xC0\xDB\xB3\",-4,1,0\r\n"},
         {{"Ta,ro", 0, 0, 1}, "\"Ta,ro\",0,0,1\r\n"},
     };
-    for (const Case& c : cases) EXPECT_EQ(EncodePlayerLine(c.record), c.bytes) << c.bytes.toStdString();
+    for (const Case& c : cases)
+        EXPECT_EQ(EncodePlayerLine(c.record), c.bytes) << c.bytes.toStdString();
     EXPECT_EQ(EncodeRankingLine({23, 1, 23, "Taro", QDate(1998, 12, 3)}),
               QByteArray("23,1,23,\"Taro\",#1998-12-03#\r\n"));
     EXPECT_EQ(EncodeRankingLine({0, 1, 0, QString::fromUtf8("花子"), QDate(2026, 1, 9)}),
@@ -26,11 +30,17 @@ TEST(DataFileCodec, WritesRecordLinesByteForByte) {
 }
 
 TEST(DataFileCodec, ReadsPlayerFilesFromAnyWriter) {
-    struct Case { const char* what; QByteArray bytes; PlayerRecordType expected; };
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        PlayerRecordType expected;
+    };
     const Case cases[] = {
         {"our own line", "\"Taro\",87,2,12\r\n", {"Taro", 87, 2, 12}},
         {"Japanese name", "\"\x91\xBE\x98\x59\",5,0,3\r\n", {QString::fromUtf8("太郎"), 5, 0, 3}},
-        {"two records keep the second", "\"Taro\",87,2,12\r\n\"Jiro\",9,1,4\r\n", {"Jiro", 9, 1, 4}},
+        {"two records keep the second",
+         "\"Taro\",87,2,12\r\n\"Jiro\",9,1,4\r\n",
+         {"Jiro", 9, 1, 4}},
         {"comma inside quotes", "\"Ta,ro\",3,0,1\r\n", {"Ta,ro", 3, 0, 1}},
         {"no final line end", "\"Taro\",87,2,12", {"Taro", 87, 2, 12}},
         {"LF line ends and blank lines", "\n\"Taro\",87,2,12\n\n", {"Taro", 87, 2, 12}},
@@ -61,7 +71,8 @@ TEST(DataFileCodec, ReadsPlayerFilesFromAnyWriter) {
 QByteArray FiveLines() {
     QByteArray bytes;
     for (int i = 0; i < 5; ++i)
-        bytes += EncodeRankingLine({40 - i, 1 + i, 41 - i, QString("P%1").arg(i + 1), QDate(2025, 1, 1 + i)});
+        bytes += EncodeRankingLine(
+            {40 - i, 1 + i, 41 - i, QString("P%1").arg(i + 1), QDate(2025, 1, 1 + i)});
     return bytes;
 }
 
@@ -112,7 +123,8 @@ TEST(DataFileCodec, AByteOrderMarkIsSkippedAndTheRestReadAsUtf8) {
     const auto ranking = DecodeRankingFile(mark + FiveLines(), kDefaultEntry);
     EXPECT_EQ(ranking[0].Cards, 40);
     EXPECT_EQ(ranking[0].PlayerName, "P1");
-    const auto record = DecodePlayerFile(mark + QString::fromUtf8("\"太郎\",5,0,3\r\n").toUtf8(), kFresh);
+    const auto record =
+        DecodePlayerFile(mark + QString::fromUtf8("\"太郎\",5,0,3\r\n").toUtf8(), kFresh);
     EXPECT_EQ(record.Name, QString::fromUtf8("太郎"));
     EXPECT_EQ(record.Credit, 5);
     // Written back, it is the usual line in the usual code page.
@@ -120,13 +132,21 @@ TEST(DataFileCodec, AByteOrderMarkIsSkippedAndTheRestReadAsUtf8) {
 }
 
 TEST(DataFileCodec, DatesTakeOneOrTwoDigitMonthsAndDays) {
-    struct Case { const char* text; QDate expected; };
+    struct Case {
+        const char* text;
+        QDate expected;
+    };
     const Case cases[] = {
-        {"1998-1-3", QDate(1998, 1, 3)},    {"1998-12-03", QDate(1998, 12, 3)},
-        {"1998-01-3", QDate(1998, 1, 3)},   {"2025-2-28", QDate(2025, 2, 28)},
-        {"1998-13-3", QDate()},             {"1998-2-30", QDate()},
-        {"98-1-3", QDate()},                {"1998-1-3x", QDate()},
-        {"1998-001-3", QDate()},            {"", QDate()},
+        {"1998-1-3", QDate(1998, 1, 3)},
+        {"1998-12-03", QDate(1998, 12, 3)},
+        {"1998-01-3", QDate(1998, 1, 3)},
+        {"2025-2-28", QDate(2025, 2, 28)},
+        {"1998-13-3", QDate()},
+        {"1998-2-30", QDate()},
+        {"98-1-3", QDate()},
+        {"1998-1-3x", QDate()},
+        {"1998-001-3", QDate()},
+        {"", QDate()},
     };
     for (const Case& c : cases) {
         const auto date = ParseDate(Field{QString::fromUtf8(c.text), Field::Dated});
@@ -138,7 +158,8 @@ TEST(DataFileCodec, DatesTakeOneOrTwoDigitMonthsAndDays) {
 }
 
 TEST(DataFileCodec, RoundTripsWhatItWrites) {
-    const PlayerRecordType records[] = {{"Taro", 87, 2, 12}, {QString::fromUtf8("山田　花子"), 2147483647, 0, 1},
+    const PlayerRecordType records[] = {{"Taro", 87, 2, 12},
+                                        {QString::fromUtf8("山田　花子"), 2147483647, 0, 1},
                                         {"a b", -2147483647 - 1, 3, 9}};
     for (const auto& r : records) {
         const auto back = DecodePlayerFile(EncodePlayerLine(r), kFresh);

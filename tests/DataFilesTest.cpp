@@ -37,10 +37,11 @@ protected:
         platform::SetProgramDirectory(directory.path());  // the choice is made afresh
         (void)platform::DataDirectory();
         const QString folder = program;
-        platform::SetFileFaultHook([folder, writable](platform::FileStep step, const QString& path, qint64, qint64*) {
-            const bool inFolder = QFileInfo(path).absolutePath() == folder;
-            return !writable && step == platform::FileStep::Create && inFolder ? EROFS : 0;
-        });
+        platform::SetFileFaultHook(
+            [folder, writable](platform::FileStep step, const QString& path, qint64, qint64*) {
+                const bool inFolder = QFileInfo(path).absolutePath() == folder;
+                return !writable && step == platform::FileStep::Create && inFolder ? EROFS : 0;
+            });
         platform::SetProgramDirectory(program);
         LoadLastPlayer();
         LoadRanking();

@@ -141,14 +141,17 @@ TEST_F(FileObjectTest, AFailedSaveIsReportedAndKeepsTheOldFile) {
 }
 
 TEST_F(FileObjectTest, UnstorableNamesAreRefusedAndOthersAccepted) {
-    const char* const refused[] = {"", ".", "..", "a/b", "a\\b", "a:b", "a*", "what?", "say\"hi\"",
-                                   "<x>", "a|b", "tab\there", "new\nline", "trailing ", "dot.",
-                                   "Ranking", "RANKING", "default", "Default"};
+    const char* const refused[] = {"",        ".",         "..",        "a/b",       "a\\b",
+                                   "a:b",     "a*",        "what?",     "say\"hi\"", "<x>",
+                                   "a|b",     "tab\there", "new\nline", "trailing ", "dot.",
+                                   "Ranking", "RANKING",   "default",   "Default"};
     for (const char* name : refused) EXPECT_TRUE(NameProblem(QString::fromUtf8(name))) << name;
     EXPECT_TRUE(NameProblem(QString::fromUtf8("emoji 😀")));
     EXPECT_TRUE(NameProblem(QString::fromUtf8("Ünïcödé")));
-    const char* const accepted[] = {"Taro", "NewPlayer", " leading", "a,b", "太郎", "ﾀﾛｳ",
-                                    "Rankings", "defaults", "12345678901234567890", "x.y"};
+    const char* const accepted[] = {"Taro",     "NewPlayer", " leading",
+                                    "a,b",      "太郎",      "ﾀﾛｳ",
+                                    "Rankings", "defaults",  "12345678901234567890",
+                                    "x.y"};
     for (const char* name : accepted) EXPECT_FALSE(NameProblem(QString::fromUtf8(name))) << name;
 }
 
@@ -198,18 +201,20 @@ TEST_F(FileObjectTest, AFullDiskIsReportedWithPathAndReasonAndKeepsTheOldFiles) 
     PlayerRecord.Credit = 900;
     Ranking[0].Cards = 30;
     // The disk fills up after the first 10 bytes of every file.
-    platform::SetFileFaultHook([](platform::FileStep step, const QString&, qint64 offset, qint64* length) {
-        if (step != platform::FileStep::Write) return 0;
-        if (offset >= 10) return ENOSPC;
-        *length = std::min<qint64>(*length, 10 - offset);
-        return 0;
-    });
+    platform::SetFileFaultHook(
+        [](platform::FileStep step, const QString&, qint64 offset, qint64* length) {
+            if (step != platform::FileStep::Write) return 0;
+            if (offset >= 10) return ENOSPC;
+            *length = std::min<qint64>(*length, 10 - offset);
+            return 0;
+        });
     SaveRanking();
     SavePlayerFiles();
     platform::SetFileFaultHook({});
     ASSERT_EQ(boxes->calls.size(), 3u);
-    EXPECT_EQ(boxes->calls[0].text, QString("Ranking.dat could not be saved.\n%1\n\n%2")
-                                        .arg(Path("Ranking.dat"), QString::fromLocal8Bit(strerror(ENOSPC))));
+    EXPECT_EQ(boxes->calls[0].text,
+              QString("Ranking.dat could not be saved.\n%1\n\n%2")
+                  .arg(Path("Ranking.dat"), QString::fromLocal8Bit(strerror(ENOSPC))));
     EXPECT_EQ(boxes->calls[0].title, "Save Error");
     EXPECT_EQ(Read("Ranking.dat"), QByteArray("23,1,23,\"Taro\",#1998-12-03#\r\n").repeated(5));
     EXPECT_EQ(Read("Taro.dat"), "\"Taro\",870,0,5\r\n");
@@ -223,12 +228,15 @@ TEST_F(FileObjectTest, NamesAreCheckedAgainstTheFoldersLongestFileName) {
     const long limit = platform::DataFileNameLimit();
     ASSERT_EQ(limit, pathconf(QFile::encodeName(directory.path()), _PC_NAME_MAX));
     const long room = limit - 4;  // ".dat"
-    struct Case { QString name; bool fits; };
+    struct Case {
+        QString name;
+        bool fits;
+    };
     const Case cases[] = {
         {QString(room, 'a'), true},
         {QString(room + 1, 'a'), false},
         {QString(300, 'a'), false},
-        {QString(room / 3, QChar(0x592A)), true},      // kanji: three bytes each in a file name
+        {QString(room / 3, QChar(0x592A)), true},       // kanji: three bytes each in a file name
         {QString(room / 3 + 1, QChar(0x592A)), false},  // fits in Shift_JIS, not on the disk
         {QString(86, QChar(0x592A)), false},
     };
@@ -249,7 +257,10 @@ TEST_F(FileObjectTest, NamesAreCheckedAgainstTheFoldersLongestFileName) {
 }
 
 TEST_F(FileObjectTest, ANameThatCannotNameAFileKeepsItsRecord) {
-    struct Case { QByteArray stored; QString expected; };
+    struct Case {
+        QByteArray stored;
+        QString expected;
+    };
     const Case cases[] = {
         {QByteArray(300, 'A'), QString(platform::DataFileNameLimit() - 4, 'A')},
         {"../escape", ".._escape"},

@@ -5,8 +5,8 @@
 #include <QTest>
 
 #include "app/Startup.h"
-#include "platform/DataFiles.h"
 #include "platform/Clock.h"
+#include "platform/DataFiles.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
@@ -72,7 +72,8 @@ MainForm& GameFixture::StartWithRow(const std::vector<CardNumber>& row,
     return f;
 }
 
-void GameFixture::ArrangeDeal(const std::vector<CardNumber>& row, const std::vector<CardNumber>& rest) {
+void GameFixture::ArrangeDeal(const std::vector<CardNumber>& row,
+                              const std::vector<CardNumber>& rest) {
     Deck.fill(0);
     for (int i = 0; i < 5; ++i) {
         TableCards[i + 1] = row[i];

@@ -1,4 +1,5 @@
-// A fresh game state, a private program directory, recorded message boxes and sounds for every test.
+// A fresh game state, a private program directory, recorded message boxes and sounds for every
+// test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -36,7 +37,8 @@ protected:
     void Press(QPushButton* button);
 
     // Stakes one unit and starts, then lays the given row on the table.
-    MainForm& StartWithRow(const std::vector<CardNumber>& row, const std::vector<CardNumber>& rest = {});
+    MainForm& StartWithRow(const std::vector<CardNumber>& row,
+                           const std::vector<CardNumber>& rest = {});
 
     // Lays out the current deal: the five row cards and the cards still to come, in order.
     void ArrangeDeal(const std::vector<CardNumber>& row, const std::vector<CardNumber>& rest);

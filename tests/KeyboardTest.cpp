@@ -39,7 +39,12 @@ protected:
 TEST_F(KeyboardTest, EnterAndSpaceNeverPressAButtonThatCannotBePressed) {
     // Space still presses a visible button that has the focus, as in any dialog; while the
     // buttons are hidden it must not.
-    struct Moment { const char* name; int stakes; bool start; std::vector<Qt::Key> keys; };
+    struct Moment {
+        const char* name;
+        int stakes;
+        bool start;
+        std::vector<Qt::Key> keys;
+    };
     const Moment moments[] = {
         {"start-up", 0, false, {Qt::Key_Return, Qt::Key_Enter}},  // "RepeatBet" disabled
         {"betting", 2, false, {Qt::Key_Return, Qt::Key_Enter}},   // disabled while staking

@@ -39,18 +39,31 @@ TEST_F(MainFormTest, SlotFramesSurroundTheCards) {
 
 TEST_F(MainFormTest, ControlsStandWhereTheLayoutPutsThem) {
     MainForm& f = Form();
-    struct Case { QWidget* widget; QRect geometry; };
+    struct Case {
+        QWidget* widget;
+        QRect geometry;
+    };
     const Case cases[] = {
-        {f.FrameNumberOfCards, {8, 8, 161, 81}},   {f.Frame1, {256, 8, 161, 81}},
-        {f.Frame3, {256, 96, 161, 65}},            {f.LabelPoint[0], {8, 16, 81, 9}},
-        {f.LabelPoint[6], {32, 64, 33, 9}},        {f.LabelPointValue[3], {88, 40, 25, 9}},
-        {f.LabelNumberOfCards, {120, 48, 33, 25}}, {f.LabelPorker[4], {8, 48, 81, 9}},
-        {f.LabelPorkerScore[2], {120, 32, 25, 9}}, {f.PicSuit[0], {8, 16, 11, 11}},
-        {f.PicSuit[1], {8, 32, 7, 9}},             {f.PicSuit[3], {8, 48, 9, 9}},
-        {f.PicSuit[2], {8, 64, 11, 11}},           {f.LeftCard[3], {24, 64, 137, 9}},
-        {f.Label1[1], {8, 96, 121, 17}},           {f.LabelHiscore, {120, 96, 49, 17}},
-        {f.LabelWin, {176, 136, 41, 17}},          {f.LabelMessage, {0, 280, 241, 25}},
-        {f.CommandRepeatBet, {240, 272, 49, 33}},  {f.CommandBet, {296, 272, 49, 33}},
+        {f.FrameNumberOfCards, {8, 8, 161, 81}},
+        {f.Frame1, {256, 8, 161, 81}},
+        {f.Frame3, {256, 96, 161, 65}},
+        {f.LabelPoint[0], {8, 16, 81, 9}},
+        {f.LabelPoint[6], {32, 64, 33, 9}},
+        {f.LabelPointValue[3], {88, 40, 25, 9}},
+        {f.LabelNumberOfCards, {120, 48, 33, 25}},
+        {f.LabelPorker[4], {8, 48, 81, 9}},
+        {f.LabelPorkerScore[2], {120, 32, 25, 9}},
+        {f.PicSuit[0], {8, 16, 11, 11}},
+        {f.PicSuit[1], {8, 32, 7, 9}},
+        {f.PicSuit[3], {8, 48, 9, 9}},
+        {f.PicSuit[2], {8, 64, 11, 11}},
+        {f.LeftCard[3], {24, 64, 137, 9}},
+        {f.Label1[1], {8, 96, 121, 17}},
+        {f.LabelHiscore, {120, 96, 49, 17}},
+        {f.LabelWin, {176, 136, 41, 17}},
+        {f.LabelMessage, {0, 280, 241, 25}},
+        {f.CommandRepeatBet, {240, 272, 49, 33}},
+        {f.CommandBet, {296, 272, 49, 33}},
         {f.CommandNextGame, {352, 272, 49, 33}},
     };
     for (const Case& c : cases) EXPECT_EQ(c.widget->geometry(), c.geometry) << c.widget;
@@ -106,8 +119,8 @@ TEST_F(MainFormTest, PressesOnTheTableReachMouseDownWithClientCoordinates) {
 TEST_F(MainFormTest, PressesOnLabelsAndButtonsDoNotReachTheTable) {
     MainForm& f = Form();
     ClickX = ClickY = -1;
-    QWidget* targets[] = {f.LabelMessage, f.LabelCredit, f.LabelPoint[2], f.Frame1, f.PicSuit[0],
-                          f.CommandBet};
+    QWidget* targets[] = {f.LabelMessage, f.LabelCredit, f.LabelPoint[2],
+                          f.Frame1,       f.PicSuit[0],  f.CommandBet};
     for (QWidget* target : targets) {
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(3, 3));
         EXPECT_EQ(ClickX, -1) << target;
@@ -121,7 +134,10 @@ TEST_F(MainFormTest, PressesOnLabelsAndButtonsDoNotReachTheTable) {
 
 TEST_F(MainFormTest, MouseDownRoundsHalvesToEven) {
     MainForm& f = Form();
-    struct Case { float in; Counter out; };
+    struct Case {
+        float in;
+        Counter out;
+    };
     for (const Case& c : {Case{78.5f, 78}, Case{79.5f, 80}, Case{159.49f, 159}, Case{160.5f, 160},
                           Case{0.5f, 0}, Case{256.6f, 257}}) {
         f.Form_MouseDown(1, 0, c.in, c.in);

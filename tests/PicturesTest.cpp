@@ -2,11 +2,10 @@
 // program would draw, and the icon must come in every size a window system asks for.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
-
 #include <QIcon>
 #include <QImage>
+#include <algorithm>
+#include <cstdlib>
 
 #include "windows/IconPainter.h"
 #include "windows/LogoPainter.h"
@@ -26,7 +25,8 @@ int LargestChannelDifference(const QImage& a, const QImage& b) {
         const auto* q = reinterpret_cast<const QRgb*>(y.constScanLine(row));
         for (int col = 0; col < x.width(); ++col) {
             for (int shift : {0, 8, 16, 24})
-                largest = std::max(largest, std::abs(int((p[col] >> shift) & 0xff) - int((q[col] >> shift) & 0xff)));
+                largest = std::max(largest, std::abs(int((p[col] >> shift) & 0xff) -
+                                                     int((q[col] >> shift) & 0xff)));
         }
     }
     return largest;

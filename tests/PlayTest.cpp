@@ -35,10 +35,13 @@ protected:
 };
 
 TEST_F(PlayTest, HitRangesOfTheRow) {
-    struct Case { int x, y; int slotTaken; };
+    struct Case {
+        int x, y;
+        int slotTaken;
+    };
     const Case cases[] = {
-        {78, 160, 1}, {79, 160, 0}, {78, 159, 0}, {78, 257, 0}, {7, 256, 1}, {6, 200, 0},
-        {92, 200, 2}, {91, 200, 0}, {163, 200, 2}, {164, 200, 0}, {177, 160, 3}, {248, 256, 3},
+        {78, 160, 1},  {79, 160, 0},  {78, 159, 0},  {78, 257, 0},  {7, 256, 1},   {6, 200, 0},
+        {92, 200, 2},  {91, 200, 0},  {163, 200, 2}, {164, 200, 0}, {177, 160, 3}, {248, 256, 3},
         {249, 200, 0}, {262, 200, 4}, {333, 200, 4}, {334, 200, 0}, {347, 200, 5}, {418, 200, 5},
         {419, 200, 0}, {420, 200, 0}, {200, 100, 0},
     };
@@ -60,8 +63,9 @@ TEST_F(PlayTest, HitRangesOfTheRow) {
 }
 
 TEST_F(PlayTest, FirstPickTakesAnyCardThenSuitOrValueChains) {
-    MainForm& f = StartWithRow({CardOf(3, 7), CardOf(3, 13), CardOf(4, 7), CardOf(1, 2), CardOf(2, 9)},
-                               {CardOf(2, 2), CardOf(4, 13), CardOf(1, 3)});
+    MainForm& f =
+        StartWithRow({CardOf(3, 7), CardOf(3, 13), CardOf(4, 7), CardOf(1, 2), CardOf(2, 9)},
+                     {CardOf(2, 2), CardOf(4, 13), CardOf(1, 3)});
     f.LabelMessage->setText("Select the first card please !");
     Pick(1);  // hearts 7, first pick
     EXPECT_FALSE(FirstSelection);
@@ -81,11 +85,12 @@ TEST_F(PlayTest, FirstPickTakesAnyCardThenSuitOrValueChains) {
 }
 
 TEST_F(PlayTest, ValueChainAndChartBlanking) {
-    MainForm& f = StartWithRow({CardOf(3, 7), CardOf(4, 7), CardOf(1, 2), CardOf(1, 3), CardOf(2, 9)},
-                               {CardOf(2, 11), CardOf(4, 12)});
+    MainForm& f =
+        StartWithRow({CardOf(3, 7), CardOf(4, 7), CardOf(1, 2), CardOf(1, 3), CardOf(2, 9)},
+                     {CardOf(2, 11), CardOf(4, 12)});
     Pick(1);
     EXPECT_EQ(CardChart[1][10], ' ');  // the refill is out of the deck
-    Pick(2);  // spades 7: same value
+    Pick(2);                           // spades 7: same value
     EXPECT_EQ(TableCards[0], CardOf(4, 7));
     EXPECT_EQ(CardChart[3][11], ' ');
     EXPECT_TRUE(f.FrameNotice[2]->isVisible());  // spades queen is playable
@@ -138,8 +143,8 @@ TEST_F(PlayTest, AStageIsClearedPaidAndDealtAgainWithinTheGame) {
 }
 
 TEST_F(PlayTest, GameOverPaysTheWinAndKeepsTheBestScoreAndRanking) {
-    MainForm& f = StartWithRow({CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)},
-                               {CardOf(2, 9)});
+    MainForm& f = StartWithRow(
+        {CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)}, {CardOf(2, 9)});
     Pick(1);  // hearts 7; the refill and the row share nothing with it
     EXPECT_TRUE(GameOver);
     EXPECT_FALSE(GameInProgress);
@@ -166,7 +171,8 @@ TEST_F(PlayTest, WinningsOfTwelveCardsAreCreditedAtGameOver) {
     std::vector<CardNumber> rest;
     for (int v = 2; v <= 12; ++v) rest.push_back(CardOf(3, v));
     rest.push_back(CardOf(1, 13));
-    MainForm& f = StartWithRow({CardOf(3, 1), CardOf(1, 2), CardOf(2, 3), CardOf(4, 4), CardOf(1, 6)}, rest);
+    MainForm& f =
+        StartWithRow({CardOf(3, 1), CardOf(1, 2), CardOf(2, 3), CardOf(4, 4), CardOf(1, 6)}, rest);
     Bet = 3;
     Credit = 97;
     for (int pick = 1; pick <= 12; ++pick) Pick(1);
@@ -178,8 +184,8 @@ TEST_F(PlayTest, WinningsOfTwelveCardsAreCreditedAtGameOver) {
 }
 
 TEST_F(PlayTest, BestScoreMovesOnlyOnAStrictImprovement) {
-    MainForm& f = StartWithRow({CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)},
-                               {CardOf(2, 9)});
+    MainForm& f = StartWithRow(
+        {CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)}, {CardOf(2, 9)});
     HiScore = 1;  // equal to the coming score
     Pick(1);
     EXPECT_TRUE(GameOver);
@@ -224,8 +230,8 @@ TEST_F(PlayTest, StartWithNothingStakedDoesNothing) {
 }
 
 TEST_F(PlayTest, RepeatBetStakesWhatIsLeftWhenCreditIsShort) {
-    MainForm& f = StartWithRow({CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)},
-                               {CardOf(2, 9)});
+    MainForm& f = StartWithRow(
+        {CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)}, {CardOf(2, 9)});
     LastBet = Bet = 4;
     Credit = 2;
     Pick(1);
@@ -238,8 +244,8 @@ TEST_F(PlayTest, RepeatBetStakesWhatIsLeftWhenCreditIsShort) {
 }
 
 TEST_F(PlayTest, BankruptcyFromGameOverGivesNewCredit) {
-    MainForm& f = StartWithRow({CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)},
-                               {CardOf(2, 9)});
+    MainForm& f = StartWithRow(
+        {CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)}, {CardOf(2, 9)});
     Credit = 0;
     Pick(1);
     ASSERT_TRUE(GameOver);
@@ -255,8 +261,8 @@ TEST_F(PlayTest, BankruptcyFromGameOverGivesNewCredit) {
 }
 
 TEST_F(PlayTest, FirstUnitAfterGameOverClearsTheOldStake) {
-    MainForm& f = StartWithRow({CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)},
-                               {CardOf(2, 9)});
+    MainForm& f = StartWithRow(
+        {CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)}, {CardOf(2, 9)});
     Win = 5;
     Pick(1);
     ASSERT_TRUE(GameOver);
@@ -279,8 +285,8 @@ TEST_F(PlayTest, RepaintWhileBettingShowsTheWaitingTable) {
 }
 
 TEST_F(PlayTest, RepaintDuringAGameKeepsCardsAndFrames) {
-    MainForm& f = StartWithRow({CardOf(3, 7), CardOf(3, 13), CardOf(4, 7), CardOf(1, 2), CardOf(2, 9)},
-                               {CardOf(2, 2)});
+    MainForm& f = StartWithRow(
+        {CardOf(3, 7), CardOf(3, 13), CardOf(4, 7), CardOf(1, 2), CardOf(2, 9)}, {CardOf(2, 2)});
     Pick(1);
     const QImage before = f.table()->surface().image().copy();
     std::array<bool, 6> frames{};
@@ -299,8 +305,10 @@ TEST_F(PlayTest, RandomEventsKeepTheInvariants) {
     bool dealt = false;
     for (int event = 0; event < 20000; ++event) {
         const int k = kind(random);
-        QPushButton* button = k == 0 ? f.CommandBet : k == 1 ? f.CommandNextGame
-                            : k == 2 ? f.CommandRepeatBet : nullptr;
+        QPushButton* button = k == 0   ? f.CommandBet
+                              : k == 1 ? f.CommandNextGame
+                              : k == 2 ? f.CommandRepeatBet
+                                       : nullptr;
         if (button) {
             if (button->isVisible() && button->isEnabled()) Press(button);
         } else {

@@ -44,12 +44,16 @@ struct HandCase {
 };
 
 const HandCase kHands[] = {
-    {"royal flush", {C(3, 10), C(3, 11), C(3, 12), C(3, 13), C(3, 1)}, PokerHand::RoyalStraightFlush},
+    {"royal flush",
+     {C(3, 10), C(3, 11), C(3, 12), C(3, 13), C(3, 1)},
+     PokerHand::RoyalStraightFlush},
     {"ace to five", {C(1, 1), C(1, 2), C(1, 3), C(1, 4), C(1, 5)}, PokerHand::StraightFlush},
     {"nine to king", {C(4, 9), C(4, 10), C(4, 11), C(4, 12), C(4, 13)}, PokerHand::StraightFlush},
     {"no wrap past the king", {C(2, 11), C(2, 12), C(2, 13), C(2, 1), C(2, 2)}, PokerHand::Flush},
     {"ten to ace mixed", {C(1, 10), C(2, 11), C(3, 12), C(4, 13), C(1, 1)}, PokerHand::None},
-    {"four kings and a two", {C(1, 13), C(2, 13), C(3, 13), C(4, 13), C(1, 2)}, PokerHand::FourCards},
+    {"four kings and a two",
+     {C(1, 13), C(2, 13), C(3, 13), C(4, 13), C(1, 2)},
+     PokerHand::FourCards},
     {"four twos and a king", {C(1, 2), C(2, 2), C(3, 2), C(4, 2), C(1, 13)}, PokerHand::FourCards},
     {"three sevens two fours", {C(1, 7), C(2, 7), C(3, 7), C(1, 4), C(2, 4)}, PokerHand::FullHouse},
     {"two sevens three fours", {C(1, 7), C(2, 7), C(3, 4), C(1, 4), C(2, 4)}, PokerHand::FullHouse},
@@ -57,7 +61,9 @@ const HandCase kHands[] = {
     {"three of a kind", {C(1, 7), C(2, 7), C(3, 7), C(1, 4), C(2, 9)}, PokerHand::None},
     {"plain straight", {C(1, 3), C(2, 4), C(3, 5), C(1, 6), C(2, 7)}, PokerHand::None},
     // An empty slot matches nothing: it neither pairs nor completes a hand.
-    {"four kings and an empty slot", {C(1, 13), C(2, 13), 0, C(3, 13), C(4, 13)}, PokerHand::FourCards},
+    {"four kings and an empty slot",
+     {C(1, 13), C(2, 13), 0, C(3, 13), C(4, 13)},
+     PokerHand::FourCards},
     {"four empty slots", {0, 0, C(2, 5), 0, 0}, PokerHand::None},
     {"five empty slots", {0, 0, 0, 0, 0}, PokerHand::None},
     {"three empty slots and a pair", {0, C(1, 9), 0, C(2, 9), 0}, PokerHand::None},
@@ -99,7 +105,12 @@ TEST(Poker, APaidHandIsCountedNamedAndPaidEveryTime) {
     ResetGameState();
     Bet = 3;
     SetPokerPrizes();
-    struct Case { std::array<CardNumber, 5> row; int entry; const char* name; Counter prize; };
+    struct Case {
+        std::array<CardNumber, 5> row;
+        int entry;
+        const char* name;
+        Counter prize;
+    };
     const Case cases[] = {
         {{C(3, 10), C(3, 11), C(3, 12), C(3, 13), C(3, 1)}, 0, "Royal Straight Flush", 1500},
         {{C(1, 1), C(1, 2), C(1, 3), C(1, 4), C(1, 5)}, 1, "Straight Flush", 60},

@@ -17,7 +17,8 @@ protected:
     void TearDown() override { platform::SetToday(QDate()); }
 
     static void SetCards(std::array<Counter, 5> cards) {
-        for (int i = 0; i < 5; ++i) Ranking[i] = {cards[i], 1, cards[i], QString("P%1").arg(i + 1), QDate(1998, 12, 3)};
+        for (int i = 0; i < 5; ++i)
+            Ranking[i] = {cards[i], 1, cards[i], QString("P%1").arg(i + 1), QDate(1998, 12, 3)};
     }
     static std::array<Counter, 5> Cards() {
         std::array<Counter, 5> c{};
@@ -27,7 +28,13 @@ protected:
 };
 
 TEST_F(RankingTest, InsertionKeepsOrderAndEarlierEntriesOnTies) {
-    struct Case { const char* name; std::array<Counter, 5> before; Counter game; std::array<Counter, 5> after; int position; };
+    struct Case {
+        const char* name;
+        std::array<Counter, 5> before;
+        Counter game;
+        std::array<Counter, 5> after;
+        int position;
+    };
     const Case cases[] = {
         {"first game on a default ranking", {0, 0, 0, 0, 0}, 7, {7, 0, 0, 0, 0}, 1},
         {"below the equal ones", {30, 20, 20, 10, 5}, 20, {30, 20, 20, 20, 10}, 4},

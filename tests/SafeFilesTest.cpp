@@ -31,8 +31,8 @@ protected:
         file.write(bytes);
     }
     QStringList Entries(const QString& path) const {
-        return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                    QDir::Name);
+        return QDir(path).entryList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     }
 
     QTemporaryDir dir;
@@ -48,13 +48,17 @@ TEST_F(SafeFilesTest, WhatIsNotARegularFileIsNeitherFollowedNorOpenedNorReplaced
         std::function<bool(const QByteArray&)> make;
         FileKind kind;
     } cases[] = {
-        {"link to a file", [&](const QByteArray& p) { return symlink(QFile::encodeName(victim), p) == 0; },
+        {"link to a file",
+         [&](const QByteArray& p) { return symlink(QFile::encodeName(victim), p) == 0; },
          FileKind::Link},
-        {"dangling link", [&](const QByteArray& p) { return symlink(QFile::encodeName(nowhere), p) == 0; },
+        {"dangling link",
+         [&](const QByteArray& p) { return symlink(QFile::encodeName(nowhere), p) == 0; },
          FileKind::Link},
-        {"link to a device", [](const QByteArray& p) { return symlink("/dev/zero", p) == 0; }, FileKind::Link},
+        {"link to a device", [](const QByteArray& p) { return symlink("/dev/zero", p) == 0; },
+         FileKind::Link},
         {"pipe", [](const QByteArray& p) { return mkfifo(p, 0600) == 0; }, FileKind::Other},
-        {"socket", [](const QByteArray& p) { return mknod(p, S_IFSOCK | 0600, 0) == 0; }, FileKind::Other},
+        {"socket", [](const QByteArray& p) { return mknod(p, S_IFSOCK | 0600, 0) == 0; },
+         FileKind::Other},
         {"folder", [](const QByteArray& p) { return mkdir(p, 0700) == 0; }, FileKind::Directory},
     };
     // Nothing is even opened or made for a name that is not a regular file's.
@@ -102,11 +106,25 @@ TEST_F(SafeFilesTest, ASwapAfterTheLookIsCaughtToo) {
         std::function<void(const QByteArray&)> swap;
     } cases[] = {
         {"a link before the read", FileStep::Open,
-         [&](const QByteArray& p) { unlink(p); (void)!symlink(QFile::encodeName(victim), p); }},
-        {"a pipe before the read", FileStep::Open, [](const QByteArray& p) { unlink(p); mkfifo(p, 0600); }},
+         [&](const QByteArray& p) {
+             unlink(p);
+             (void)!symlink(QFile::encodeName(victim), p);
+         }},
+        {"a pipe before the read", FileStep::Open,
+         [](const QByteArray& p) {
+             unlink(p);
+             mkfifo(p, 0600);
+         }},
         {"a link before the rename", FileStep::Close,
-         [&](const QByteArray& p) { unlink(p); (void)!symlink(QFile::encodeName(victim), p); }},
-        {"a folder before the rename", FileStep::Close, [](const QByteArray& p) { unlink(p); mkdir(p, 0700); }},
+         [&](const QByteArray& p) {
+             unlink(p);
+             (void)!symlink(QFile::encodeName(victim), p);
+         }},
+        {"a folder before the rename", FileStep::Close,
+         [](const QByteArray& p) {
+             unlink(p);
+             mkdir(p, 0700);
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -163,8 +181,8 @@ TEST_F(SafeFilesTest, AReplacedFileKeepsItsPermissions) {
 // Any step of a save failing at any byte leaves the old file as it was and says why; a save
 // that says it worked left the new bytes.
 TEST_F(SafeFilesTest, RandomFaultsNeverBreakTheOldFile) {
-    const FileStep steps[] = {FileStep::Create, FileStep::Write, FileStep::Sync, FileStep::Close,
-                              FileStep::Rename, FileStep::SyncFolder};
+    const FileStep steps[] = {FileStep::Create, FileStep::Write,  FileStep::Sync,
+                              FileStep::Close,  FileStep::Rename, FileStep::SyncFolder};
     const int errors[] = {ENOSPC, EIO, EDQUOT, EROFS, EACCES};
     QRandomGenerator random(20261207);
     const QString path = Path("Ranking.dat");
@@ -172,7 +190,8 @@ TEST_F(SafeFilesTest, RandomFaultsNeverBreakTheOldFile) {
     Write(path, current);
     int failures = 0;
     for (int round = 0; round < 400; ++round) {
-        const QByteArray next = QByteArray::number(round).repeated(1 + random.bounded(300)) + "\r\n";
+        const QByteArray next =
+            QByteArray::number(round).repeated(1 + random.bounded(300)) + "\r\n";
         const FileStep step = steps[random.bounded(6)];
         const int errorNumber = errors[random.bounded(5)];
         const qint64 atByte = random.bounded(next.size() + 1);
@@ -211,7 +230,8 @@ TEST_F(SafeFilesTest, ReadFaultsGiveNothingRatherThanPartOfAFile) {
     const QString path = Path("Taro.dat");
     Write(path, "\"Taro\",87,2,12\r\n");
     for (const FileStep failing : {FileStep::Open, FileStep::Read}) {
-        SetFileFaultHook([&](FileStep s, const QString&, qint64, qint64*) { return s == failing ? EIO : 0; });
+        SetFileFaultHook(
+            [&](FileStep s, const QString&, qint64, qint64*) { return s == failing ? EIO : 0; });
         const ReadResult read = ReadRegularFile(path, 1024);
         EXPECT_FALSE(read.bytes);
         EXPECT_EQ(read.error, QString::fromLocal8Bit(std::strerror(EIO)));

@@ -13,9 +13,23 @@ namespace {
 
 using ScreenTest = GameFixture;
 
-const char* const kRanges[17] = {"This Stage Clear", "51", "50", "49", "46-48", "43-45",
-                                 "40-42", "37-39", "34-36", "31-33", "28-30", "25-27",
-                                 "22-24", "19-21", "16-18", "13-15", "10-12"};
+const char* const kRanges[17] = {"This Stage Clear",
+                                 "51",
+                                 "50",
+                                 "49",
+                                 "46-48",
+                                 "43-45",
+                                 "40-42",
+                                 "37-39",
+                                 "34-36",
+                                 "31-33",
+                                 "28-30",
+                                 "25-27",
+                                 "22-24",
+                                 "19-21",
+                                 "16-18",
+                                 "13-15",
+                                 "10-12"};
 const QColor kWhite(255, 255, 255), kPink(255, 192, 192);
 
 TEST_F(ScreenTest, CardPointViewForEveryCountInTwoStages) {
@@ -24,10 +38,12 @@ TEST_F(ScreenTest, CardPointViewForEveryCountInTwoStages) {
     ResetPointTable();
     Bet = 2;
     ScalePointValues();
-    struct View { int n, first, row; };
-    const View listed[] = {{15, 16, 6}, {19, 14, 6}, {23, 13, 6}, {27, 11, 6}, {31, 12, 6},
-                           {39, 8, 6},  {43, 6, 6},  {47, 6, 5},  {49, 6, 3},  {50, 6, 2},
-                           {51, 6, 1},  {52, 6, 0}};
+    struct View {
+        int n, first, row;
+    };
+    const View listed[] = {{15, 16, 6}, {19, 14, 6}, {23, 13, 6}, {27, 11, 6},
+                           {31, 12, 6}, {39, 8, 6},  {43, 6, 6},  {47, 6, 5},
+                           {49, 6, 3},  {50, 6, 2},  {51, 6, 1},  {52, 6, 0}};
     for (Counter stage : {1, 2}) {
         for (int n = 0; n <= 52; ++n) {
             View expected{n, 16, -1};
@@ -43,7 +59,8 @@ TEST_F(ScreenTest, CardPointViewForEveryCountInTwoStages) {
             }
             for (int r = 0; r <= 6; ++r) {
                 const QColor colour = r == expected.row ? kPink : kWhite;
-                EXPECT_EQ(f.LabelPoint[r]->textColour(), colour) << stage << "/" << n << " row " << r;
+                EXPECT_EQ(f.LabelPoint[r]->textColour(), colour)
+                    << stage << "/" << n << " row " << r;
                 EXPECT_EQ(f.LabelPointValue[r]->textColour(), colour);
             }
             EXPECT_EQ(f.LabelPoint[0]->text(), "This Stage Clear");

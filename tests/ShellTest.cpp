@@ -138,7 +138,8 @@ TEST_F(ShellTest, QuittingAfterAGameOverDoesNotWarn) {
     MainForm& f = MainForm::instance();
     QTest::mouseClick(f.CommandBet, Qt::LeftButton);
     QTest::mouseClick(f.CommandNextGame, Qt::LeftButton);
-    ArrangeDeal({CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)}, {CardOf(2, 9)});
+    ArrangeDeal({CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)},
+                {CardOf(2, 9)});
     Win = 0;
     ClickTable(SlotLeft(1) + 10, 200);
     ASSERT_TRUE(GameOver);
@@ -305,11 +306,17 @@ TEST_F(ShellTest, OwnTitleBarsKeepTheContentsAndOnlyTheCloseBoxesTheWindowsHave)
     MainForm& f = MainForm::instance();
     f.MenuEnterUserName->trigger();
     f.MenuRankingInformation->trigger();
-    struct Case { QWidget* window; QWidget* inside; bool closeBox; };
+    struct Case {
+        QWidget* window;
+        QWidget* inside;
+        bool closeBox;
+    };
     const Case cases[] = {
         {&f, f.table(), true},
-        {&SingleWindow<EnterNameForm>::instance(), SingleWindow<EnterNameForm>::instance().StartingButton, false},
-        {&SingleWindow<RankingForm>::instance(), SingleWindow<RankingForm>::instance().CommandClose, true},
+        {&SingleWindow<EnterNameForm>::instance(),
+         SingleWindow<EnterNameForm>::instance().StartingButton, false},
+        {&SingleWindow<RankingForm>::instance(), SingleWindow<RankingForm>::instance().CommandClose,
+         true},
     };
     for (const Case& c : cases) {
         const QSize size = c.window->size();
@@ -362,7 +369,8 @@ TEST_F(ShellTest, AGameOverIsSavedAtOnce) {
     MainForm& f = MainForm::instance();
     QTest::mouseClick(f.CommandBet, Qt::LeftButton);
     QTest::mouseClick(f.CommandNextGame, Qt::LeftButton);
-    ArrangeDeal({CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)}, {CardOf(2, 9)});
+    ArrangeDeal({CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)},
+                {CardOf(2, 9)});
     Win = 5;
     ClickTable(SlotLeft(1) + 10, 200);
     ASSERT_TRUE(GameOver);

@@ -29,7 +29,9 @@ TEST(GameState, ResetGivesEmptyValues) {
 }
 
 TEST(GameState, CountersSaturate) {
-    struct Case { Counter a, b, sum, product; };
+    struct Case {
+        Counter a, b, sum, product;
+    };
     const Case cases[] = {
         {2, 3, 5, 6},
         {INT_MAX, 1, INT_MAX, INT_MAX},

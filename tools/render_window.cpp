@@ -8,8 +8,8 @@
 #include <cstdio>
 
 #include "app/Startup.h"
-#include "platform/MessageBoxRecorder.h"
 #include "platform/Folders.h"
+#include "platform/MessageBoxRecorder.h"
 #include "platform/Sound.h"
 #include "state/GameState.h"
 #include "windows/MainForm.h"

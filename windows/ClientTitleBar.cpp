@@ -12,7 +12,8 @@
 
 namespace zarvelo {
 
-ClientTitleBar::ClientTitleBar(QWidget* window, bool closeBox) : QWidget(window), closeBox_(closeBox) {
+ClientTitleBar::ClientTitleBar(QWidget* window, bool closeBox)
+    : QWidget(window), closeBox_(closeBox) {
     setGeometry(0, 0, window->width(), kHeight);
     setFont(platform::UiFont(QString(), 9, true));
     window->installEventFilter(this);
@@ -24,7 +25,8 @@ QRect ClientTitleBar::closeBoxRect() const {
 
 bool ClientTitleBar::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
-        case QEvent::WindowTitleChange: case QEvent::WindowIconChange:
+        case QEvent::WindowTitleChange:
+        case QEvent::WindowIconChange:
         case QEvent::ActivationChange: update(); break;
         case QEvent::Resize: resize(static_cast<QWidget*>(watched)->width(), kHeight); break;
         default: break;

@@ -74,7 +74,8 @@ void CaptionFrame::paintEvent(QPaintEvent*) {
 void CaptionFrame::mousePressEvent(QMouseEvent* event) { event->accept(); }
 void CaptionFrame::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
 
-ShapeOutline::ShapeOutline(QWidget* parent, const QColor& colour) : QWidget(parent), colour_(colour) {
+ShapeOutline::ShapeOutline(QWidget* parent, const QColor& colour)
+    : QWidget(parent), colour_(colour) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_TranslucentBackground);
 }

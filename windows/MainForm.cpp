@@ -12,14 +12,14 @@
 #include <algorithm>
 
 #include "platform/Fonts.h"
-#include "windows/ClientTitleBar.h"
-#include "windows/IconPainter.h"
-#include "windows/TableView.h"
 #include "screen/CardChart.h"
 #include "screen/Messages.h"
 #include "screen/Palette.h"
 #include "screen/TableGeometry.h"
 #include "tables/PointTables.h"
+#include "windows/ClientTitleBar.h"
+#include "windows/IconPainter.h"
+#include "windows/TableView.h"
 
 namespace zarvelo {
 
@@ -73,7 +73,8 @@ void Make(const LabelRow& row) {
 QStyle* TightButtonStyle() {
     class Tight : public QProxyStyle {
     public:
-        int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                        const QWidget* widget) const override {
             return metric == PM_ButtonMargin ? 0 : QProxyStyle::pixelMetric(metric, option, widget);
         }
     };
@@ -132,40 +133,92 @@ MainForm::~MainForm() { cardlib::UnregisterSurface(hWnd); }
 
 void MainForm::buildPanels() {
     QWidget* t = table_;
-    FrameNumberOfCards = new CaptionFrame(t, QStringLiteral("Card Point"), FontOf(F::WindowDefault), palette::kCardPointCaption);
+    FrameNumberOfCards = new CaptionFrame(t, QStringLiteral("Card Point"), FontOf(F::WindowDefault),
+                                          palette::kCardPointCaption);
     FrameNumberOfCards->setGeometry(8, 8, 161, 81);
-    Frame1 = new CaptionFrame(t, QStringLiteral("Card Chart"), FontOf(F::Message), palette::kCardChart);
+    Frame1 =
+        new CaptionFrame(t, QStringLiteral("Card Chart"), FontOf(F::Message), palette::kCardChart);
     Frame1->setGeometry(256, 8, 161, 81);
-    Frame3 = new CaptionFrame(t, QStringLiteral("Porker Prize"), FontOf(F::WindowDefault), palette::kPrizePanel);
+    Frame3 = new CaptionFrame(t, QStringLiteral("Porker Prize"), FontOf(F::WindowDefault),
+                              palette::kPrizePanel);
     Frame3->setGeometry(256, 96, 161, 65);
 
     QWidget* cp = FrameNumberOfCards;
     // Until the first stake the panel shows a stake of one; the stage-clear row shows its bonus.
     const auto rates = UnitPointRates();
-    Make({&LabelPoint[0], cp, {8, 16, 81, 9}, PointRangeText(0), F::SmallPrint, palette::kPointRow, kCentre});
-    Make({&LabelPointValue[0], cp, {88, 16, 25, 9}, QString::number(kPointIncrements[0]), F::SmallPrint, palette::kPointRow,
+    Make({&LabelPoint[0],
+          cp,
+          {8, 16, 81, 9},
+          PointRangeText(0),
+          F::SmallPrint,
+          palette::kPointRow,
+          kCentre});
+    Make({&LabelPointValue[0],
+          cp,
+          {88, 16, 25, 9},
+          QString::number(kPointIncrements[0]),
+          F::SmallPrint,
+          palette::kPointRow,
           kRight});
     for (int i = 1; i <= 6; ++i) {
         const int k = kFirstPanelEntry + i;
-        Make({&LabelPoint[i], cp, {32, 16 + 8 * i, 33, 9}, PointRangeText(k), F::SmallPrint, palette::kPointRow, kCentre});
-        Make({&LabelPointValue[i], cp, {88, 16 + 8 * i, 25, 9}, QString::number(rates[k]), F::SmallPrint,
-              palette::kPointRow, kRight});
+        Make({&LabelPoint[i],
+              cp,
+              {32, 16 + 8 * i, 33, 9},
+              PointRangeText(k),
+              F::SmallPrint,
+              palette::kPointRow,
+              kCentre});
+        Make({&LabelPointValue[i],
+              cp,
+              {88, 16 + 8 * i, 25, 9},
+              QString::number(rates[k]),
+              F::SmallPrint,
+              palette::kPointRow,
+              kRight});
     }
-    Make({&LabelNumberOfCards, cp, {120, 48, 33, 25}, "0", F::CardCount, palette::kCardPointCaption, kCentre});
+    Make({&LabelNumberOfCards,
+          cp,
+          {120, 48, 33, 25},
+          "0",
+          F::CardCount,
+          palette::kCardPointCaption,
+          kCentre});
     LabelPoint[6]->setBorder(true);
 
     QWidget* pp = Frame3;
     static const char* const kHands[] = {"Royal Flush", "Straight Flush", "Four Of Kind",
                                          "Full House", "Flush"};
     for (int i = 0; i < 5; ++i) {
-        Make({&LabelPorker[i], pp, {8, 16 + 8 * i, 81, 9}, kHands[i], F::SmallPrint, palette::kPrizePanel, kLeft});
-        Make({&LabelPorkerPoint[i], pp, {88, 16 + 8 * i, 25, 9}, QString::number(kPokerPrizePerUnit[i]),
-              F::SmallPrint, palette::kPrizePanel, kRight});
-        Make({&LabelPorkerScore[i], pp, {120, 16 + 8 * i, 25, 9}, "0", F::SmallPrint, palette::kPrizePanel, kRight});
+        Make({&LabelPorker[i],
+              pp,
+              {8, 16 + 8 * i, 81, 9},
+              kHands[i],
+              F::SmallPrint,
+              palette::kPrizePanel,
+              kLeft});
+        Make({&LabelPorkerPoint[i],
+              pp,
+              {88, 16 + 8 * i, 25, 9},
+              QString::number(kPokerPrizePerUnit[i]),
+              F::SmallPrint,
+              palette::kPrizePanel,
+              kRight});
+        Make({&LabelPorkerScore[i],
+              pp,
+              {120, 16 + 8 * i, 25, 9},
+              "0",
+              F::SmallPrint,
+              palette::kPrizePanel,
+              kRight});
     }
 
     // Picture boxes are numbered club, diamond, spade, heart but stand in suit order by row.
-    struct PicRow { int index, suit, top, width, height; bool outline; QColor colour; };
+    struct PicRow {
+        int index, suit, top, width, height;
+        bool outline;
+        QColor colour;
+    };
     static const PicRow kPics[] = {{0, 1, 16, 11, 11, true, palette::kBlackSuitPicture},
                                    {1, 2, 32, 7, 9, false, palette::kRedSuitPicture},
                                    {3, 3, 48, 9, 9, false, palette::kRedSuitPicture},
@@ -179,8 +232,13 @@ void MainForm::buildPanels() {
     QFont chartFont = FontOf(F::SmallPrint);
     chartFont.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono")});
     for (int i = 0; i < 4; ++i) {
-        Make({&LeftCard[i], Frame1, {24, 16 + 16 * i, 137, 9}, kFullRankList, F::SmallPrint,
-              palette::kCardChart, kLeft});
+        Make({&LeftCard[i],
+              Frame1,
+              {24, 16 + 16 * i, 137, 9},
+              kFullRankList,
+              F::SmallPrint,
+              palette::kCardChart,
+              kLeft});
         LeftCard[i]->setFont(chartFont);
     }
 }
@@ -198,7 +256,13 @@ void MainForm::buildStatusAndButtons() {
     Make({&LabelCredit, t, {56, 136, 41, 17}, "0", F::Figures, palette::kCredit, vRight});
     Make({&Label1[4], t, {112, 136, 89, 17}, "Your Win", F::Figures, palette::kWin, kLeft});
     Make({&LabelWin, t, {176, 136, 41, 17}, "0", F::Figures, palette::kWin, vRight});
-    Make({&LabelMessage, t, {0, 280, 241, 25}, kSelectFirstCard, F::Message, palette::kMessage, kCentre});
+    Make({&LabelMessage,
+          t,
+          {0, 280, 241, 25},
+          kSelectFirstCard,
+          F::Message,
+          palette::kMessage,
+          kCentre});
 
     CommandRepeatBet = MakeButton(t, {240, 272, 49, 33}, "RepeatBet", F::NarrowButton);
     CommandBet = MakeButton(t, {296, 272, 49, 33}, "1 Bet", F::Button);
@@ -263,7 +327,10 @@ namespace {
 // Keys that press a focused button.
 bool PressesButton(const QKeyEvent* key) {
     switch (key->key()) {
-        case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Space: case Qt::Key_Select: return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+        case Qt::Key_Select: return true;
         default: return false;
     }
 }
@@ -271,7 +338,8 @@ bool PressesButton(const QKeyEvent* key) {
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {
     // The window system asks for a repaint when the window is uncovered or restored.
-    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
         Form_Paint();
     }
     auto* button = qobject_cast<QPushButton*>(watched);
@@ -280,7 +348,8 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
         // A button keeps the focus when it is hidden and nothing else can take it; a hidden or
         // disabled button must not be pressed by the keyboard all the same.
         if (event->type() == QEvent::Hide && button->hasFocus()) table_->setFocus();
-        const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+        const bool keyEvent =
+            event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
         if (keyEvent && PressesButton(static_cast<QKeyEvent*>(event)) &&
             (!button->isVisible() || !button->isEnabled())) {
             return true;
@@ -295,7 +364,8 @@ void MainForm::keyPressEvent(QKeyEvent* event) {
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     if (enter && modifiers == Qt::NoModifier) {
         // Enter means "RepeatBet" only while that button can be pressed; otherwise nothing.
-        if (CommandRepeatBet->isVisible() && CommandRepeatBet->isEnabled()) CommandRepeatBet->click();
+        if (CommandRepeatBet->isVisible() && CommandRepeatBet->isEnabled())
+            CommandRepeatBet->click();
         return;
     }
     if (key >= Qt::Key_1 && key <= Qt::Key_5 && modifiers == Qt::NoModifier) {

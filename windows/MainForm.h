@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+
 #include "windows/NamedControls.h"
 
 class QAction;

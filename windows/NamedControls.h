@@ -11,7 +11,7 @@
 namespace zarvelo {
 
 struct NamedControls {
-    QWidget* Window = nullptr;        // its title shows MainCaption
+    QWidget* Window = nullptr;       // its title shows MainCaption
     cardlib::WindowHandle hWnd = 0;  // the table the card library paints on
 
     CaptionFrame* FrameNumberOfCards = nullptr;

@@ -175,15 +175,22 @@ RankingForm::RankingForm() {
     setWindowIcon(MakeGameIcon());
     setWindowFlags(kInfoWindowFlags);
     setFixedSize(Twips(6675), Twips(2880));
-    Label1 = MakeLabel(this, TwipsRect(240, 120, 2655, 375), QString::fromUtf8("ラ ン キ ン グ  情 報"),
-                       platform::UiFont("MS PGothic", 14.25, false, true));
+    Label1 =
+        MakeLabel(this, TwipsRect(240, 120, 2655, 375), QString::fromUtf8("ラ ン キ ン グ  情 報"),
+                  platform::UiFont("MS PGothic", 14.25, false, true));
     FitWidth(Label1);
     new Line(this, Twips(120), Twips(3000), Twips(480));
     const QFont heading = platform::UiFont("MS PGothic", 9.75, true);
     const QFont figures = platform::UiFont("System", 9.75, true);
     struct Column {
-        const char* heading; int headLeft, headWidth; bool headCentred;
-        std::array<Label*, 5>* labels; int left, width; const char* design; bool right; bool name;
+        const char* heading;
+        int headLeft, headWidth;
+        bool headCentred;
+        std::array<Label*, 5>* labels;
+        int left, width;
+        const char* design;
+        bool right;
+        bool name;
     };
     const Column columns[] = {
         {"ﾌﾟﾚｲﾔｰ名", 480, 735, false, &LabelPlayer, 120, 1215, "Player", false, true},
@@ -198,12 +205,14 @@ RankingForm::RankingForm() {
                               QString::fromUtf8(col.heading), heading,
                               (col.headCentred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         for (int i = 0; i < 5; ++i) {
-            (*col.labels)[i] = MakeLabel(
-                this, TwipsRect(col.left, 960 + 240 * i, col.width, 255), QString::fromUtf8(col.design),
-                col.name ? heading : figures, (col.right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+            (*col.labels)[i] =
+                MakeLabel(this, TwipsRect(col.left, 960 + 240 * i, col.width, 255),
+                          QString::fromUtf8(col.design), col.name ? heading : figures,
+                          (col.right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
         }
     }
-    CommandClose = MakeButton(this, TwipsRect(2280, 2400, 1695, 375), QString::fromUtf8("閉じる"), false);
+    CommandClose =
+        MakeButton(this, TwipsRect(2280, 2400, 1695, 375), QString::fromUtf8("閉じる"), false);
     connect(CommandClose, &QPushButton::clicked, this, &QWidget::close);
     GiveTitleBarIfNeeded(this, true);
 }
@@ -226,20 +235,27 @@ UserInfoForm::UserInfoForm() {
     setWindowIcon(MakeGameIcon());
     setWindowFlags(kInfoWindowFlags);
     setFixedSize(Twips(4905), Twips(1965));
-    Label1 = MakeLabel(this, TwipsRect(120, 120, 2655, 375), QString::fromUtf8("ユ　ー　ザ　ー　情　報"),
-                       platform::UiFont("MS PGothic", 14.25, false, true));
+    Label1 =
+        MakeLabel(this, TwipsRect(120, 120, 2655, 375), QString::fromUtf8("ユ　ー　ザ　ー　情　報"),
+                  platform::UiFont("MS PGothic", 14.25, false, true));
     FitWidth(Label1);
     new Line(this, 0, Twips(2880), Twips(480));
     const QFont heading = platform::UiFont("MS PGothic", 9.75, true);
     const QFont figures = platform::UiFont("System", 9.75, true);
     Label2[0] = MakeLabel(this, TwipsRect(120, 600, 735, 255), QString::fromUtf8("名前"), heading);
-    Label2[1] = MakeLabel(this, TwipsRect(1560, 600, 735, 255), QString::fromUtf8("ｸﾚｼﾞｯﾄ"), heading);
-    Label2[2] = MakeLabel(this, TwipsRect(2400, 600, 975, 255), QString::fromUtf8("破産数"), heading);
+    Label2[1] =
+        MakeLabel(this, TwipsRect(1560, 600, 735, 255), QString::fromUtf8("ｸﾚｼﾞｯﾄ"), heading);
+    Label2[2] =
+        MakeLabel(this, TwipsRect(2400, 600, 975, 255), QString::fromUtf8("破産数"), heading);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
-    LabelPlayer = MakeLabel(this, TwipsRect(120, 960, 1215, 255), QStringLiteral("Player"), heading);
-    LabelCredit = MakeLabel(this, TwipsRect(1440, 960, 615, 255), QStringLiteral("0"), figures, right);
-    LabelBankrupt = MakeLabel(this, TwipsRect(2520, 960, 615, 255), QStringLiteral("0"), figures, right);
-    CommandClose = MakeButton(this, TwipsRect(1560, 1440, 1695, 375), QString::fromUtf8("閉じる"), true);
+    LabelPlayer =
+        MakeLabel(this, TwipsRect(120, 960, 1215, 255), QStringLiteral("Player"), heading);
+    LabelCredit =
+        MakeLabel(this, TwipsRect(1440, 960, 615, 255), QStringLiteral("0"), figures, right);
+    LabelBankrupt =
+        MakeLabel(this, TwipsRect(2520, 960, 615, 255), QStringLiteral("0"), figures, right);
+    CommandClose =
+        MakeButton(this, TwipsRect(1560, 1440, 1695, 375), QString::fromUtf8("閉じる"), true);
     connect(CommandClose, &QPushButton::clicked, this, &QWidget::close);
     PressDefaultOnEnter(this, CommandClose);
     GiveTitleBarIfNeeded(this, true);
@@ -261,22 +277,29 @@ HelpForm::HelpForm() {
     Label2 = MakeLabel(this, TwipsRect(240, 240, 4215, 615), QStringLiteral("Zarvelo?(1.01)"),
                        platform::UiFont("Arial", 21.75, true, true));
     Label2->setTextColour(QColor(255, 128, 128));
-    struct Text { int index; const char* text; int top, height; };
+    struct Text {
+        int index;
+        const char* text;
+        int top, height;
+    };
     const Text texts[] = {
         {0, " 遊び方は簡単！　同じ図柄か同じ数字のカードをクリックするだけ！！", 840, 375},
         {3, " 1:Betボタンで掛金を積む", 1320, 255},
         {1, " 2:Startボタンでゲーム開始", 1560, 255},
-        {2, " 3:規定枚数以上のカードを積むか、手札がポーカーの役と一致したら賞金が貰えるよ！", 1800, 375},
+        {2, " 3:規定枚数以上のカードを積むか、手札がポーカーの役と一致したら賞金が貰えるよ！", 1800,
+         375},
         {4, " 4:破産しても何度でもやり直せるよ！", 2160, 255},
     };
     const QFont font = platform::UiFont("Small Fonts", 8.25);
     for (const Text& t : texts) {
-        Label* label = MakeLabel(this, TwipsRect(120, t.top, 4455, t.height), QString::fromUtf8(t.text), font);
+        Label* label =
+            MakeLabel(this, TwipsRect(120, t.top, 4455, t.height), QString::fromUtf8(t.text), font);
         label->setTextColour(QColor(0, 0, 128));
         label->setWordWrap(true);
         Label1[t.index] = label;
     }
-    CommandHelpOK = MakeButton(this, TwipsRect(1680, 4200, 1455, 375), QString::fromUtf8("閉じる"), true);
+    CommandHelpOK =
+        MakeButton(this, TwipsRect(1680, 4200, 1455, 375), QString::fromUtf8("閉じる"), true);
     connect(CommandHelpOK, &QPushButton::clicked, this, &QWidget::close);
     PressDefaultOnEnter(this, CommandHelpOK);
 }

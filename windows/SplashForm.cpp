@@ -1,9 +1,10 @@
 // The splash window: the logo on the left, the game's name and the player on the right.
 #include "windows/SplashForm.h"
 
+#include <qdrawutil.h>
+
 #include <QFrame>
 #include <QPainter>
-#include <qdrawutil.h>
 #include <QScreen>
 
 #include "platform/Fonts.h"
@@ -53,9 +54,9 @@ frmSplash::frmSplash() {
     Q_ASSERT(imgLogo->size() == kSplashLogoBox);
     lblProductName = MakeLabel(Frame1, TwipsRect(3360, 480, 3315, 765), QStringLiteral("Zarvelo?"),
                                platform::UiFont("Arial", 32.25, true));
-    lblCompanyProduct = MakeLabel(Frame1, TwipsRect(3720, 1200, 2595, 270),
-                                  QStringLiteral("The Original Card Game"),
-                                  platform::UiFont("Arial", 11.25, true));
+    lblCompanyProduct =
+        MakeLabel(Frame1, TwipsRect(3720, 1200, 2595, 270),
+                  QStringLiteral("The Original Card Game"), platform::UiFont("Arial", 11.25, true));
     lblLicenseTo = MakeLabel(Frame1, TwipsRect(3360, 1680, 3255, 255), QStringLiteral("player :  "),
                              platform::UiFont(QString(), 8.25));
     if (const QScreen* screen = this->screen()) {

@@ -19,7 +19,8 @@ void TableView::paintEvent(QPaintEvent* event) {
     if (surface_.syncPixelRatio()) {
         // The window moved to a screen of another pixel ratio: the surface is blank, so the
         // table is painted again once this paint is done.
-        QMetaObject::invokeMethod(form_, [form = form_] { form->Form_Paint(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            form_, [form = form_] { form->Form_Paint(); }, Qt::QueuedConnection);
     }
     QPainter painter(this);
     const QRect dirty = event->rect();

@@ -104,9 +104,11 @@ std::vector<std::int16_t> Master(Signal signal, double peakDb, double fadeIn, do
     const std::size_t n = signal.size();
     const std::size_t in = std::min(n, SamplesFor(fadeIn));
     const std::size_t out = std::min(n, SamplesFor(fadeOut));
-    for (std::size_t i = 0; i < in; ++i) signal[i] *= 0.5 - 0.5 * std::cos(kPi * static_cast<double>(i) / static_cast<double>(in));
+    for (std::size_t i = 0; i < in; ++i)
+        signal[i] *= 0.5 - 0.5 * std::cos(kPi * static_cast<double>(i) / static_cast<double>(in));
     for (std::size_t i = 0; i < out; ++i) {
-        signal[n - 1 - i] *= 0.5 - 0.5 * std::cos(kPi * static_cast<double>(i) / static_cast<double>(out));
+        signal[n - 1 - i] *=
+            0.5 - 0.5 * std::cos(kPi * static_cast<double>(i) / static_cast<double>(out));
     }
     double peak = 0.0;
     for (double x : signal) peak = std::max(peak, std::abs(x));
