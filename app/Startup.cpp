@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "artwork/LogoPainter.h"
 #include "files/FileObject.h"
 #include "platform/Platform.h"
 #include "platform/WindowOnScreen.h"
@@ -14,7 +15,6 @@
 #include "state/GameState.h"
 #include "tables/PlayerData.h"
 #include "tables/PointTables.h"
-#include "windows/LogoPainter.h"
 #include "windows/MainForm.h"
 #include "windows/SingleWindow.h"
 #include "windows/SplashForm.h"

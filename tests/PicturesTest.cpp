@@ -8,8 +8,8 @@
 #include <QIcon>
 #include <QImage>
 
-#include "windows/IconPainter.h"
-#include "windows/LogoPainter.h"
+#include "artwork/IconPainter.h"
+#include "artwork/LogoPainter.h"
 
 namespace zarvelo::testing {
 namespace {

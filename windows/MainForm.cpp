@@ -10,9 +10,9 @@
 #include <QProxyStyle>
 #include <QWindow>
 
+#include "artwork/IconPainter.h"
 #include "platform/Platform.h"
 #include "windows/ClientTitleBar.h"
-#include "windows/IconPainter.h"
 #include "windows/TableView.h"
 
 namespace zarvelo {

@@ -6,8 +6,8 @@
 #include <qdrawutil.h>
 #include <QScreen>
 
+#include "artwork/LogoPainter.h"
 #include "platform/Platform.h"
-#include "windows/LogoPainter.h"
 #include "windows/SingleWindow.h"
 
 namespace zarvelo {

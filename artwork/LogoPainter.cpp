@@ -1,5 +1,5 @@
 // Draws the splash logo: a felt table, a fan of four aces around a question-mark card, and the word mark.
-#include "windows/LogoPainter.h"
+#include "artwork/LogoPainter.h"
 
 #include <future>
 

@@ -1,5 +1,5 @@
 // Paints the program icon; small sizes get plainer shapes and heavier lines so they stay legible.
-#include "windows/IconPainter.h"
+#include "artwork/IconPainter.h"
 
 #include <QApplication>
 #include <QFont>
