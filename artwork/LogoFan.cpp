@@ -9,6 +9,7 @@
 #include "artwork/LogoGold.h"
 #include "artwork/PathTools.h"
 #include "artwork/SoftShadow.h"
+#include "cardlib/CardColours.h"
 #include "cardlib/SuitShapes.h"
 
 namespace zarvelo::artwork {
@@ -21,9 +22,6 @@ constexpr QPointF kFanPivot(199.0, 372.0);
 constexpr qreal kCardWidth = 106.0, kCardHeight = 152.0, kCardRadius = 9.0;
 constexpr qreal kCardReach = 336.0;  // pivot to the top edge of a card
 
-const QColor kRed(196, 22, 36);
-const QColor kBlack(22, 22, 28);
-
 QRectF CardRect() { return QRectF(-kCardWidth / 2, -kCardReach, kCardWidth, kCardHeight); }
 
 QPainterPath CardOutline() {
@@ -35,11 +33,14 @@ QPainterPath CardOutline() {
 void PaintCardBlank(QPainter& p) {
     const QRectF r = CardRect();
     PaintSoftShadow(p, CardOutline(), QPointF(3, 5), 12, 120);
+    // The lamp above the table is warm, so the paper falls off towards amber, not grey.
     QLinearGradient paper(r.topLeft(), r.bottomRight());
-    paper.setColorAt(0.0, QColor(255, 255, 252));
-    paper.setColorAt(1.0, QColor(228, 224, 212));
+    paper.setColorAt(0.0, cardlib::kCardPaper);
+    paper.setColorAt(1.0, QColor::fromRgbF(cardlib::kCardPaper.redF() * 0.89f,
+                                           cardlib::kCardPaper.greenF() * 0.88f,
+                                           cardlib::kCardPaper.blueF() * 0.83f));
     p.setBrush(paper);
-    p.setPen(QPen(QColor(120, 110, 96), 1.0));
+    p.setPen(QPen(cardlib::kCardOutline, 1.0));
     p.drawPath(CardOutline());
 }
 
@@ -59,7 +60,7 @@ void PaintIndex(QPainter& p, int suit, const QColor& ink, qreal centreX, qreal t
 
 void PaintAce(QPainter& p, int suit) {
     const bool red = cardlib::IsRedSuit(suit);
-    const QColor ink = red ? kRed : kBlack;
+    const QColor ink = cardlib::SuitInk(suit);
     PaintCardBlank(p);
     const QRectF r = CardRect();
     PaintIndex(p, suit, ink, r.left() + 14, r.top() + 8);
