@@ -1,4 +1,4 @@
-// Paints the logo's fan: four aces on lit paper and, on top, a red card bearing a gold question mark.
+// Paints the logo's fan: four aces on lit paper, and a red card with a gold question mark on top.
 #include "artwork/LogoFan.h"
 
 #include <QFont>
@@ -51,7 +51,8 @@ QPainterPath SuitAt(int suit, QPointF c, qreal side) {
 
 // One index: the rank above a small pip, drawn upright in a top corner.
 void PaintIndex(QPainter& p, int suit, const QColor& ink, qreal centreX, qreal top) {
-    static const QPainterPath rank = TextPath(QStringLiteral("A"), QStringLiteral("DejaVu Serif"), QFont::Bold);
+    static const QPainterPath rank =
+        TextPath(QStringLiteral("A"), QStringLiteral("DejaVu Serif"), QFont::Bold);
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
     p.drawPath(FittedInto(rank, QRectF(centreX - 9, top, 18, 19)));
@@ -97,10 +98,12 @@ void PaintQuestionCard(QPainter& p) {
     p.drawRoundedRect(frame.adjusted(4, 4, -4, -4), 3, 3);
 
     // The mark's own dot is swapped for a diamond, so cut it off and draw that instead.
-    static const QPainterPath glyph = TextPath(QStringLiteral("?"), QStringLiteral("DejaVu Serif"), QFont::Bold);
+    static const QPainterPath glyph =
+        TextPath(QStringLiteral("?"), QStringLiteral("DejaVu Serif"), QFont::Bold);
     const QRectF markBox(r.center().x() - 34, r.top() + 20, 68, 100);
     QPainterPath mark = FittedInto(glyph, markBox);
-    const QRectF hookBounds(markBox.left() - 20, markBox.top() - 10, markBox.width() + 40, markBox.height() * 0.76);
+    const QRectF hookBounds(markBox.left() - 20, markBox.top() - 10, markBox.width() + 40,
+                            markBox.height() * 0.76);
     QPainterPath clip;
     clip.addRect(hookBounds);
     mark = Combine(mark, PathOp::Intersect, clip);

@@ -23,7 +23,8 @@ void BlurAlpha(QImage& mask, int radius) {
         for (int l = 0; l < lines; ++l) {
             for (int i = 0; i < length; ++i) line[static_cast<std::size_t>(i)] = at(l, i);
             int sum = 0;
-            for (int i = -radius; i <= radius; ++i) sum += (i >= 0 && i < length) ? line[static_cast<std::size_t>(i)] : 0;
+            for (int i = -radius; i <= radius; ++i)
+                sum += (i >= 0 && i < length) ? line[static_cast<std::size_t>(i)] : 0;
             const int span = 2 * radius + 1;
             for (int i = 0; i < length; ++i) {
                 at(l, i) = sum / span;
@@ -37,7 +38,9 @@ void BlurAlpha(QImage& mask, int radius) {
     uchar* const bits = mask.bits();
     const qsizetype stride = mask.bytesPerLine();
     const int alphaByte = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? 3 : 0;
-    const auto alphaAt = [&](int y, int x) -> uchar& { return bits[y * stride + x * 4 + alphaByte]; };
+    const auto alphaAt = [&](int y, int x) -> uchar& {
+        return bits[y * stride + x * 4 + alphaByte];
+    };
     for (int round = 0; round < 3; ++round) {
         pass(w, h, [&](int y, int x) -> uchar& { return alphaAt(y, x); });
         pass(h, w, [&](int x, int y) -> uchar& { return alphaAt(y, x); });
@@ -46,14 +49,18 @@ void BlurAlpha(QImage& mask, int radius) {
 
 }  // namespace
 
-void PaintSoftShadow(QPainter& p, const QPainterPath& path, QPointF offset, qreal spread, int alpha) {
+void PaintSoftShadow(QPainter& p, const QPainterPath& path, QPointF offset, qreal spread,
+                     int alpha) {
     const QTransform world = p.worldTransform();
     const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-    const qreal scale = std::sqrt(std::abs(world.determinant())) * dpr;  // painter units to device pixels
-    const qreal blur = spread * scale / 2;                                 // device pixels each way
-    const qreal step = std::max(1.0, blur / 3);                            // device pixels per mask pixel
-    const QRectF area = world.map(path.translated(offset)).boundingRect().adjusted(
-        -blur / dpr * 1.5, -blur / dpr * 1.5, blur / dpr * 1.5, blur / dpr * 1.5);
+    const qreal scale =
+        std::sqrt(std::abs(world.determinant())) * dpr;  // painter units to device pixels
+    const qreal blur = spread * scale / 2;               // device pixels each way
+    const qreal step = std::max(1.0, blur / 3);          // device pixels per mask pixel
+    const QRectF area =
+        world.map(path.translated(offset))
+            .boundingRect()
+            .adjusted(-blur / dpr * 1.5, -blur / dpr * 1.5, blur / dpr * 1.5, blur / dpr * 1.5);
     const int mw = static_cast<int>(std::ceil(area.width() * dpr / step)) + 1;
     const int mh = static_cast<int>(std::ceil(area.height() * dpr / step)) + 1;
     if (mw > 4096 || mh > 4096) return;  // a shape far off the picture
