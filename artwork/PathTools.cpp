@@ -18,13 +18,6 @@ QPainterPath Combine(const QPainterPath& a, PathOp op, const QPainterPath& b) {
     return QTransform::fromScale(1 / kFine, 1 / kFine).map(out);
 }
 
-QPainterPath Placed(const QPainterPath& unit, const QRectF& box) {
-    QTransform t;
-    t.translate(box.left(), box.top());
-    t.scale(box.width(), box.height());
-    return t.map(unit);
-}
-
 // Whatever the font metrics turn out to be, the path ends up the size of the box.
 QPainterPath FittedInto(const QPainterPath& path, const QRectF& box) {
     const QRectF bounds = path.boundingRect();

@@ -12,9 +12,6 @@ enum class PathOp { Unite, Intersect, Subtract };
 // a op b, computed at a large scale so that curves stay smooth.
 QPainterPath Combine(const QPainterPath& a, PathOp op, const QPainterPath& b);
 
-// Maps a path drawn in the unit square onto box, stretched to fill it.
-QPainterPath Placed(const QPainterPath& unit, const QRectF& box);
-
 // Scales a path uniformly and centres it in box.
 QPainterPath FittedInto(const QPainterPath& path, const QRectF& box);
 
