@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "artwork/LogoPainter.h"
 #include "files/FileObject.h"
 #include "platform/Clock.h"
 #include "platform/Sound.h"
@@ -15,7 +16,6 @@
 #include "state/GameState.h"
 #include "tables/PlayerData.h"
 #include "tables/PointTables.h"
-#include "windows/LogoPainter.h"
 #include "windows/MainForm.h"
 #include "windows/SingleWindow.h"
 #include "windows/SplashForm.h"

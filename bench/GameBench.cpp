@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 
 #include "app/Startup.h"
+#include "artwork/IconPainter.h"
+#include "artwork/LogoPainter.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxRecorder.h"
 #include "platform/Sound.h"
@@ -13,8 +15,6 @@
 #include "rules/Poker.h"
 #include "screen/ScreenObject.h"
 #include "state/GameState.h"
-#include "windows/IconPainter.h"
-#include "windows/LogoPainter.h"
 #include "windows/MainForm.h"
 #include "windows/TableView.h"
 

@@ -9,6 +9,7 @@
 #include <QVector>
 #include <algorithm>
 
+#include "cardlib/CardColours.h"
 #include "cardlib/SuitShapes.h"
 
 namespace zarvelo::cardlib {
@@ -17,8 +18,6 @@ namespace {
 constexpr qreal kW = kCardWidth, kH = kCardHeight;
 constexpr QPointF kCentre(kW / 2, kH / 2);
 
-const QColor kRed(204, 18, 36);
-const QColor kBlack(22, 22, 26);
 const QColor kInk(40, 30, 24);  // outlines of the court figures
 const QColor kGold(236, 186, 52);
 const QColor kBlue(38, 74, 168);
@@ -73,8 +72,8 @@ QPainterPath RankPath(int value, const QPointF& centreOnBaseline, qreal capHeigh
 }
 
 void PaintBlank(QPainter& p) {
-    p.setPen(QPen(QColor(58, 58, 64), 1.0));
-    p.setBrush(Qt::white);
+    p.setPen(QPen(kCardOutline, 1.0));
+    p.setBrush(kCardPaper);
     p.drawRoundedRect(QRectF(0.5, 0.5, kW - 1, kH - 1), 4.5, 4.5);
 }
 
@@ -137,13 +136,13 @@ void PaintAce(QPainter& p, int suit, const QColor& ink) {
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
     p.drawPath(FitSuitPath(suit, box));
-    // An engraved line follows the pip inside its edge; the ace of spades gets a double one.
+    // An engraved line of bare paper follows the pip inside its edge; the ace of spades gets two.
     p.setBrush(Qt::NoBrush);
     for (qreal k : spade ? QVector<qreal>{0.78, 0.62} : QVector<qreal>{0.8}) {
         const qreal inner = size * k;
         // Lobed suits carry their weight above the stem, so the inner line rides a little higher.
         const qreal drop = suit == 1 || spade ? size * (1 - k) * 0.12 : 0.0;
-        p.setPen(QPen(Qt::white, spade ? 0.6 : 0.5));
+        p.setPen(QPen(kCardPaper, spade ? 0.6 : 0.5));
         p.drawPath(FitSuitPath(suit, QRectF(box.center().x() - inner / 2,
                                             box.center().y() - inner / 2 - drop, inner, inner)));
     }
@@ -356,7 +355,7 @@ void PaintCardFace(QPainter& painter, const QPointF& topLeft, int suit, int valu
     painter.save();
     painter.translate(topLeft);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QColor ink = IsRedSuit(suit) ? kRed : kBlack;
+    const QColor ink = SuitInk(suit);
     PaintBlank(painter);
     PaintIndex(painter, suit, value, ink);
     painter.save();

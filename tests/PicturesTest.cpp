@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "windows/IconPainter.h"
-#include "windows/LogoPainter.h"
+#include "artwork/IconPainter.h"
+#include "artwork/LogoPainter.h"
 
 namespace zarvelo::testing {
 namespace {

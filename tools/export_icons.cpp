@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "windows/IconPainter.h"
+#include "artwork/IconPainter.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <cstdio>
 
-#include "windows/LogoPainter.h"
+#include "artwork/LogoPainter.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -11,6 +11,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "artwork/IconPainter.h"
 #include "platform/Fonts.h"
 #include "screen/CardChart.h"
 #include "screen/Messages.h"
@@ -18,7 +19,6 @@
 #include "screen/TableGeometry.h"
 #include "tables/PointTables.h"
 #include "windows/ClientTitleBar.h"
-#include "windows/IconPainter.h"
 #include "windows/TableView.h"
 
 namespace zarvelo {

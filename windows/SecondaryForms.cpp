@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "artwork/IconPainter.h"
 #include "files/FileObject.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
@@ -16,7 +17,6 @@
 #include "state/GameState.h"
 #include "tables/PlayerData.h"
 #include "windows/ClientTitleBar.h"
-#include "windows/IconPainter.h"
 #include "windows/MainForm.h"
 #include "windows/SingleWindow.h"
 #include "windows/TableView.h"

@@ -7,8 +7,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "artwork/LogoPainter.h"
 #include "platform/Fonts.h"
-#include "windows/LogoPainter.h"
 #include "windows/SingleWindow.h"
 
 namespace zarvelo {

@@ -1,5 +1,5 @@
 // Paints the program icon; small sizes get plainer shapes and heavier lines so they stay legible.
-#include "windows/IconPainter.h"
+#include "artwork/IconPainter.h"
 
 #include <QApplication>
 #include <QFont>
@@ -15,14 +15,13 @@
 #include <cmath>
 #include <map>
 
+#include "cardlib/CardColours.h"
 #include "cardlib/SuitShapes.h"
 
 namespace zarvelo {
 namespace {
 
 const QColor kGreen(0, 128, 0);
-const QColor kRed(222, 24, 38);
-const QColor kBlack(16, 16, 16);
 
 // The question mark as a glyph outline fitted to box by its height, centred.
 QPainterPath QuestionMark(const QRectF& box) {
@@ -72,7 +71,7 @@ void PaintIcon(QPainter& p, qreal s) {
                    {2, margin, s - margin - pip},
                    {4, s - margin - pip, s - margin - pip}};
     for (const auto& c : corners) {
-        const QColor fill = cardlib::IsRedSuit(c.suit) ? kRed : kBlack;
+        const QColor fill = cardlib::SuitInk(c.suit);
         const QColor edge =
             cardlib::IsRedSuit(c.suit) ? QColor(255, 230, 230) : QColor(225, 240, 225);
         // Red reads well on green by hue alone; a rim on it would only blur the small sizes.
