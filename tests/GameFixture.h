@@ -51,6 +51,25 @@ protected:
 // Card number by suit (1 clubs .. 4 spades) and value (1 ace .. 13 king).
 inline CardNumber CardOf(int suit, int value) { return (suit - 1) * 13 + value; }
 
+// The texts of the card-point table's entries, from "This Stage Clear" down.
+inline const char* const kPointRangeTexts[17] = {"This Stage Clear",
+                                                 "51",
+                                                 "50",
+                                                 "49",
+                                                 "46-48",
+                                                 "43-45",
+                                                 "40-42",
+                                                 "37-39",
+                                                 "34-36",
+                                                 "31-33",
+                                                 "28-30",
+                                                 "25-27",
+                                                 "22-24",
+                                                 "19-21",
+                                                 "16-18",
+                                                 "13-15",
+                                                 "10-12"};
+
 // Left edge of row slot i (1 to 5).
 inline int SlotLeft(int slot) { return SlotOrigin(slot).x(); }
 

@@ -4,28 +4,12 @@
 #include "rules/CardSelection.h"
 #include "state/GameState.h"
 #include "tables/PointTables.h"
+#include "tests/GameFixture.h"
 
 namespace zarvelo {
 namespace {
 
 const Counter kRates[17] = {114, 64, 56, 49, 43, 38, 33, 28, 24, 20, 16, 13, 10, 7, 5, 3, 1};
-const char* const kRanges[17] = {"This Stage Clear",
-                                 "51",
-                                 "50",
-                                 "49",
-                                 "46-48",
-                                 "43-45",
-                                 "40-42",
-                                 "37-39",
-                                 "34-36",
-                                 "31-33",
-                                 "28-30",
-                                 "25-27",
-                                 "22-24",
-                                 "19-21",
-                                 "16-18",
-                                 "13-15",
-                                 "10-12"};
 
 TEST(PointTables, BuildAndResetGiveTheTable) {
     ResetGameState();
@@ -34,7 +18,7 @@ TEST(PointTables, BuildAndResetGiveTheTable) {
     ResetPointTable();
     for (int k = 0; k < 17; ++k) {
         EXPECT_EQ(PointRate[k], kRates[k]) << k;
-        EXPECT_EQ(PointRange[k], kRanges[k]) << k;
+        EXPECT_EQ(PointRange[k], testing::kPointRangeTexts[k]) << k;
         EXPECT_EQ(PointValue[k], kRates[k]) << k;
     }
     EXPECT_EQ(GameCards, 0);

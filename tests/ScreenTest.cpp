@@ -13,23 +13,6 @@ namespace {
 
 using ScreenTest = GameFixture;
 
-const char* const kRanges[17] = {"This Stage Clear",
-                                 "51",
-                                 "50",
-                                 "49",
-                                 "46-48",
-                                 "43-45",
-                                 "40-42",
-                                 "37-39",
-                                 "34-36",
-                                 "31-33",
-                                 "28-30",
-                                 "25-27",
-                                 "22-24",
-                                 "19-21",
-                                 "16-18",
-                                 "13-15",
-                                 "10-12"};
 const QColor kWhite(255, 255, 255), kPink(255, 192, 192);
 
 TEST_F(ScreenTest, CardPointViewForEveryCountInTwoStages) {
@@ -54,7 +37,8 @@ TEST_F(ScreenTest, CardPointViewForEveryCountInTwoStages) {
             ShowCardPoints();
             for (int r = 1; r <= 6; ++r) {
                 const int k = expected.first - (6 - r);
-                EXPECT_EQ(f.LabelPoint[r]->text(), kRanges[k]) << stage << "/" << n << " row " << r;
+                EXPECT_EQ(f.LabelPoint[r]->text(), kPointRangeTexts[k])
+                    << stage << "/" << n << " row " << r;
                 EXPECT_EQ(f.LabelPointValue[r]->text(), QString::number(PointValue[k]));
             }
             for (int r = 0; r <= 6; ++r) {
