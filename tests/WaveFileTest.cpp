@@ -99,6 +99,9 @@ TEST(WaveFile, ReadsPcmAndRefusesEverythingElse) {
         {"sample rate 0", Riff(Fmt(1, 0, 16) + data), std::nullopt},
         {"sample rate with the top bit set", Riff(Fmt(1, 0x80000000u, 16) + data), std::nullopt},
         {"sample rate at the 32-bit limit", Riff(Fmt(1, 0xFFFFFFFFu, 16) + data), std::nullopt},
+        // The player adds half a second of silence: rates like these would ask for gigabytes.
+        {"sample rate just above the range", Riff(Fmt(1, 768001, 16) + data), std::nullopt},
+        {"largest positive sample rate", Riff(Fmt(2, 0x7FFFFFFFu, 16) + data), std::nullopt},
     };
     for (const Case& c : cases) {
         const std::optional<WaveData> wave = ParseWave(c.bytes);
