@@ -18,4 +18,7 @@ struct WaveData {
 // The wave's data, or nothing when the bytes are not a PCM wave file we can play.
 std::optional<WaveData> ParseWave(const QByteArray& bytes);
 
+// The byte that stands for silence: unsigned 8-bit samples are centred on 128.
+inline char SilenceByte(const WaveData& wave) { return wave.bitsPerSample == 8 ? '\x80' : '\0'; }
+
 }  // namespace zarvelo::platform

@@ -24,7 +24,7 @@ std::optional<Sound> ReadSound(const QString& path) {
     format.setSampleRate(wave->sampleRate);
     format.setChannelCount(wave->channels);
     format.setSampleFormat(wave->bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-    return Sound{format, wave->samples};
+    return Sound{format, wave->samples, SilenceByte(*wave)};
 }
 }  // namespace
 
@@ -40,8 +40,8 @@ void WavePlayer::play(const QString& path) {
         // A new output stream swallows its first few milliseconds, which would clip a short
         // click; a little lead-in silence goes there instead.
         if (wave) {
-            wave->samples.prepend(QByteArray(wave->format.bytesForDuration(kLeadInUs), '\0'));
-            wave->samples.append(QByteArray(wave->format.bytesForDuration(kTrailingSilenceUs), '\0'));
+            wave->samples.prepend(QByteArray(wave->format.bytesForDuration(kLeadInUs), wave->silence));
+            wave->samples.append(QByteArray(wave->format.bytesForDuration(kTrailingSilenceUs), wave->silence));
         }
         it = cache_.emplace(path, std::move(wave)).first;
     }

@@ -16,6 +16,7 @@ namespace zarvelo::platform {
 struct Sound {
     QAudioFormat format;
     QByteArray samples;
+    char silence = '\0';
 };
 
 class WavePlayer {

@@ -114,6 +114,13 @@ TEST(WaveFile, ReadsPcmAndRefusesEverythingElse) {
     }
 }
 
+// The player pads sounds with silence; for unsigned 8-bit samples zero is the loudest value.
+TEST(WaveFile, SilenceIsTheMiddleOfTheSampleRange) {
+    const QByteArray data = Chunk("data", kSamples);
+    EXPECT_EQ(SilenceByte(*ParseWave(Riff(Fmt(1, 8000, 8) + data))), '\x80');
+    EXPECT_EQ(SilenceByte(*ParseWave(Riff(Fmt(2, 8000, 16) + data))), '\0');
+}
+
 // Every cut of a file before the end of its data is refused; none is read beyond its end.
 TEST(WaveFile, EveryTruncationIsRefusedUntilTheDataIsWhole) {
     const QByteArray whole = Riff(Chunk("LIST", "abc") + Fmt(2, 44100, 16) + Chunk("data", kSamples));
