@@ -12,12 +12,12 @@ class QAudioSink;
 
 namespace zarvelo::platform {
 
-// The samples and format of a PCM wave file, or nothing when it is not one we can play.
-struct WaveData {
+// A wave ready for the audio output.
+struct Sound {
     QAudioFormat format;
     QByteArray samples;
+    char silence = '\0';
 };
-std::optional<WaveData> ParseWave(const QByteArray& bytes);
 
 class WavePlayer {
 public:
@@ -28,7 +28,7 @@ public:
     void play(const QString& path);
 
 private:
-    std::map<QString, std::optional<WaveData>> cache_;  // each file is read once
+    std::map<QString, std::optional<Sound>> cache_;  // each file is read once
     QPointer<QAudioSink> sink_;  // owns the buffer it reads; gone once the sound has played
 };
 

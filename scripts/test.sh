@@ -14,15 +14,27 @@ run_suite() {
     ctest --test-dir "$dir" --output-on-failure --no-tests=error -j "$jobs"
 }
 
-echo "== Fuzzing the data-file reader"
+# ZARVELO_FUZZ_SECONDS is the time for both fuzzers: three quarters to the data files, the rest to
+# the wave reader.
+fuzz_seconds=${ZARVELO_FUZZ_SECONDS:-60}
+wave_seconds=$(( fuzz_seconds / 4 > 0 ? fuzz_seconds / 4 : 1 ))
+data_seconds=$(( fuzz_seconds - wave_seconds > 0 ? fuzz_seconds - wave_seconds : 1 ))
 fuzz="$root/build-fuzz"
 CXX=clang++ cmake -S "$root" -B "$fuzz" -G Ninja -DZARVELO_FUZZ=ON -DZARVELO_WERROR=ON \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$fuzz"
-mkdir -p "$fuzz/corpus"
-"$fuzz/bin/fuzz_datafile" -max_total_time="${ZARVELO_FUZZ_SECONDS:-60}" -timeout=10 -print_final_stats=1 \
-    "$fuzz/corpus" "$root/fuzz/corpus" 2>"$fuzz/fuzz.log" || { tail -50 "$fuzz/fuzz.log"; exit 1; }
-grep -E 'stat::number_of_executed_units' "$fuzz/fuzz.log" || true
+# A fuzzer, its seconds, its seeds and a name for its growing corpus and log in the fuzz build.
+run_fuzzer() {
+    local program=$1 seconds=$2 seeds=$3 name=$4
+    mkdir -p "$fuzz/$name"
+    "$fuzz/bin/$program" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+        "$fuzz/$name" "$seeds" 2>"$fuzz/$name.log" || { tail -50 "$fuzz/$name.log"; exit 1; }
+    grep -E 'stat::number_of_executed_units' "$fuzz/$name.log" || true
+}
+echo "== Fuzzing the data-file reader"
+run_fuzzer fuzz_datafile "$data_seconds" "$root/fuzz/corpus" corpus
+echo "== Fuzzing the wave reader"
+run_fuzzer fuzz_wave "$wave_seconds" "$root/fuzz/wave-corpus" wave-corpus
 
 echo "== Debian package"
 "$root/scripts/check-package.sh" "$root/build-package"

@@ -1,6 +1,6 @@
 // Shuffling, dealing, drawing the table and marking the cards that may be taken.
 #include <QSet>
-#include <deque>
+#include <functional>
 
 #include "cardlib/CardLib.h"
 #include "rules/Dealing.h"
@@ -48,24 +48,29 @@ TEST_F(DealingTest, PositionZeroIsNeverASwapPartner) {
     EXPECT_EQ(Deck[1], 52);  // the last swap j = 51 brings card 52 to position 1
 }
 
-TEST_F(DealingTest, AFixedSourceGivesAPinnedDeck) {
-    std::deque<double> draws;
-    for (int j = 0; j < 52; ++j) draws.push_back(((j * 37) % 52) / 52.0);
-    SetRandomSource([&draws] {
-        const double r = draws.front();
-        draws.pop_front();
-        return r;
-    });
-    ShuffleDeck();
-    // Recomputed step by step from the same draws.
-    std::array<int, 57> expected{};
-    for (int i = 0; i < 52; ++i) expected[i] = i + 1;
-    for (int j = 0; j < 52; ++j) {
-        const int k = static_cast<int>(51.0 * (((j * 37) % 52) / 52.0)) + 1;
-        std::swap(expected[j], expected[k]);
+// Decks written down once for fixed draws. With r = m / 52 the partner is k = m (1 for m = 0), so
+// they can be followed by hand: draws of 0.5 swap every position with 26; with m = 37 j mod 52,
+// card 2 ends first, and card 4 goes from 3 to 7 (j = 3), to 51 (j = 7), to 15 (j = 51).
+TEST_F(DealingTest, FixedDrawsGivePinnedDecks) {
+    using Deck57 = std::array<CardNumber, 57>;
+    struct Case { const char* name; std::function<double(int)> draw; Deck57 deck; };
+    const Case cases[] = {
+        {"every draw 0.5", [](int) { return 0.5; },
+         {27, 1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18,
+          19, 20, 21, 22, 23, 24, 25, 52, 26, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37,
+          38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 0,  0,  0,  0,  0}},
+        {"draw j is (37 j mod 52) / 52", [](int j) { return ((j * 37) % 52) / 52.0; },
+         {2,  46, 39, 32, 25, 18, 11, 52, 13, 26, 3,  20, 17, 14, 51, 4,  5,  1,  31,
+          24, 29, 50, 35, 16, 33, 6,  27, 44, 49, 34, 7,  12, 9,  42, 15, 48, 41, 30,
+          19, 40, 45, 22, 47, 8,  21, 10, 23, 28, 37, 38, 43, 36, 0,  0,  0,  0,  0}},
+    };
+    for (const Case& c : cases) {
+        int j = 0;
+        SetRandomSource([&] { return c.draw(j++); });
+        ShuffleDeck();
+        EXPECT_EQ(j, 52) << c.name;  // one draw per position
+        EXPECT_EQ(Deck, c.deck) << c.name;
     }
-    EXPECT_EQ(Deck, expected);
-    EXPECT_EQ(Deck[0], expected[0]);
 }
 
 TEST_F(DealingTest, TwoDealsInARowDiffer) {
