@@ -13,7 +13,9 @@
 #include "app/Startup.h"
 #include "cardlib/CardLib.h"
 #include "cardlib/TableSurface.h"
-#include "platform/Platform.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/Sound.h"
 #include "rules/Dealing.h"
 #include "state/GameState.h"
 #include "tests/GameFixture.h"
@@ -64,7 +66,7 @@ bool ShowsFace(MainForm& f, QPoint topLeft) {
 // The waiting table: black, with the five slot marks.
 QImage IdleTable() {
     QWidget view;
-    view.setFixedSize(TableView::kWidth, TableView::kHeight);
+    view.setFixedSize(kTableWidth, kTableHeight);
     cardlib::TableSurface surface(&view, view.size());
     const cardlib::WindowHandle handle = cardlib::RegisterSurface(&surface);
     for (int i = 1; i <= 5; ++i) cardlib::DrawSymbol(handle, cardlib::kEmptySlotSymbol, SlotLeft(i), 167);
