@@ -35,7 +35,7 @@ work=$(mktemp -d)
 # bus with it, and the registry leaves with the session bus.
 cleanup() {
     for pid in "${game:-}" "${launcherpid:-}" "${xvfb:-}" "${bus:-}"; do
-        [ -n "$pid" ] && kill "$pid" 2>/dev/null
+        if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
     done
     wait 2>/dev/null
     rm -rf "$work"
