@@ -330,5 +330,15 @@ TEST_F(AccessibilityTest, ChangesAreAnnouncedOnceTheEventIsHandled) {
     EXPECT_EQ(Announcement(), "Please bet and start");
 }
 
+TEST_F(AccessibilityTest, APokerHandIsAnnouncedWithTheCardThatMadeIt) {
+    MainForm& f = StartWithRow(
+        {CardOf(3, 2), CardOf(3, 5), CardOf(3, 9), CardOf(3, 11), CardOf(4, 5)}, {CardOf(3, 13)});
+    Settle();
+    f.PressSlot(5);
+    Settle();
+    EXPECT_EQ(Announcement(),
+              "Current card: Five of Spades. Slot 5: King of Hearts. Playable: slot 2. Flush");
+}
+
 }  // namespace
 }  // namespace zarvelo::testing
