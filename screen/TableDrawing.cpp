@@ -20,10 +20,12 @@ void ShowIdleTable() {
     }
     c.LabelMessage->setText(kPleaseBetAndStart);
     ResetCardChart();
+    if (c.TableDrawn) c.TableDrawn();
 }
 
 void DrawTable() {
-    const cardlib::WindowHandle window = Controls().hWnd;
+    NamedControls& c = Controls();
+    const cardlib::WindowHandle window = c.hWnd;
     if (FirstSelection) cardlib::ClearTable(window);
     for (int slot = FirstSelection ? 1 : 0; slot <= 5; ++slot) {
         const QPoint at = SlotOrigin(slot);
@@ -34,6 +36,15 @@ void DrawTable() {
         }
         cardlib::DealCard(window, TableCards[slot], at.x(), at.y());
     }
+    if (c.TableDrawn) c.TableDrawn();
+}
+
+CardNumber CardShownAt(int slot) {
+    // The same rules as the repaint's: the waiting table marks the row empty, and a deal clears
+    // the current card away until the first pick.
+    if (slot == 0) return FirstSelection ? 0 : TableCards[0];
+    if (FirstSelection && !GameInProgress) return 0;
+    return TableCards[slot];
 }
 
 }  // namespace zarvelo

@@ -1,16 +1,19 @@
 // Renders a window of the game to a PNG, for comparing it with the layout by eye.
 // Usage: render_window [--scale N] [--window main|splash|name|ranking|user|help]
-//                      [--deal] [--picks N] OUTPUT.png
+//                      [--deal] [--picks N] [--seed N] OUTPUT.png
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <memory>
+#include <random>
 
 #include "app/Startup.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxRecorder.h"
 #include "platform/Sound.h"
+#include "rules/Dealing.h"
 #include "state/GameState.h"
 #include "windows/MainForm.h"
 #include "windows/SecondaryForms.h"
@@ -56,6 +59,8 @@ int main(int argc, char** argv) {
     parser.addOption({"window", "Window to render.", "NAME", "main"});
     parser.addOption({"deal", "Start a game of one unit."});
     parser.addOption({"picks", "Cards to take after the deal.", "N", "0"});
+    parser.addOption(
+        {"seed", "Shuffle from this seed, so that two renders show the same deal.", "N"});
     parser.addPositionalArgument("output", "PNG file to write.");
     parser.addHelpOption();
     parser.process(app);
@@ -67,6 +72,10 @@ int main(int argc, char** argv) {
     platform::SetSoundHook([](const QString&) {});
     platform::MessageBoxRecorder boxes;
 
+    if (parser.isSet("seed")) {
+        auto generator = std::make_shared<std::mt19937_64>(parser.value("seed").toULongLong());
+        SetRandomSource([generator] { return std::generate_canonical<double, 53>(*generator); });
+    }
     if (!PrepareMainWindow()) return 1;
     ShowMainWindow();
     MainForm& form = MainForm::instance();

@@ -14,6 +14,14 @@ Label::Label(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
 }
 
+void Label::setText(const QString& text) {
+    if (text == QLabel::text()) return;
+    QLabel::setText(text);
+    if (textWatcher_) textWatcher_();
+}
+
+void Label::setTextWatcher(std::function<void()> watcher) { textWatcher_ = std::move(watcher); }
+
 void Label::setTextColour(const QColor& colour) {
     // A palette change repaints the label and the table under it, even for the same colour.
     if (colour == textColour()) return;

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QLabel>
 #include <QWidget>
+#include <functional>
 
 namespace zarvelo {
 
@@ -13,6 +14,10 @@ namespace zarvelo {
 class Label : public QLabel {
 public:
     explicit Label(QWidget* parent);
+    // QLabel's, and then the watcher of the text, if there is one, is told of a change.
+    void setText(const QString& text);
+    // The one watcher of the text's changes: assistive technology announces them.
+    void setTextWatcher(std::function<void()> watcher);
     void setTextColour(const QColor& colour);
     QColor textColour() const;
     void setBorder(bool on);
@@ -24,6 +29,7 @@ protected:
 
 private:
     bool border_ = false;
+    std::function<void()> textWatcher_;
 };
 
 // A panel with an etched outline and a coloured caption breaking its top edge.

@@ -10,6 +10,7 @@
 #include <QProxyStyle>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 #include "artwork/IconPainter.h"
 #include "platform/Fonts.h"
@@ -18,6 +19,7 @@
 #include "screen/Palette.h"
 #include "screen/TableGeometry.h"
 #include "tables/PointTables.h"
+#include "windows/Accessibility.h"
 #include "windows/ClientTitleBar.h"
 #include "windows/TableView.h"
 
@@ -113,6 +115,7 @@ void MainForm::destroyInstance() {
 }
 
 MainForm::MainForm() {
+    InstallAccessibility();
     setWindowTitle(QStringLiteral("Zarvelo?"));
     setWindowIcon(MakeGameIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -125,6 +128,9 @@ MainForm::MainForm() {
     buildPanels();
     buildStatusAndButtons();
     buildMenus();
+    // What assistive technology is told of the table follows its drawing and the message line.
+    TableDrawn = [this] { AnnounceTableChanges(table_); };
+    LabelMessage->setTextWatcher([this] { AnnounceTableChanges(table_); });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     GiveTitleBarIfNeeded(this, true);
 }
@@ -240,6 +246,7 @@ void MainForm::buildPanels() {
               palette::kCardChart,
               kLeft});
         LeftCard[i]->setFont(chartFont);
+        ReadAsChartRow(LeftCard[i], i + 1);
     }
 }
 
@@ -256,6 +263,12 @@ void MainForm::buildStatusAndButtons() {
     Make({&LabelCredit, t, {56, 136, 41, 17}, "0", F::Figures, palette::kCredit, vRight});
     Make({&Label1[4], t, {112, 136, 89, 17}, "Your Win", F::Figures, palette::kWin, kLeft});
     Make({&LabelWin, t, {176, 136, 41, 17}, "0", F::Figures, palette::kWin, vRight});
+    for (auto [figure, caption] : {std::pair{LabelScore, Label1[0]},
+                                   {LabelHiscore, Label1[1]},
+                                   {LabelCredit, Label1[2]},
+                                   {LabelBet, Label1[3]},
+                                   {LabelWin, Label1[4]}})
+        ReadWithCaption(figure, caption);
     Make({&LabelMessage,
           t,
           {0, 280, 241, 25},

@@ -4,6 +4,7 @@
 
 #include <QPushButton>
 #include <array>
+#include <functional>
 
 #include "cardlib/CardLib.h"
 #include "windows/Controls.h"
@@ -36,6 +37,10 @@ struct NamedControls {
     QPushButton* CommandBet = nullptr;
     QPushButton* CommandNextGame = nullptr;
     std::array<ShapeOutline*, 6> FrameNotice{};
+
+    // Called whenever the table's cards and marks have been drawn anew, so that what assistive
+    // technology is told of the table follows what is painted.
+    std::function<void()> TableDrawn;
 
     // The three buttons of betting, as they stand from left to right.
     std::array<QPushButton*, 3> BettingButtons() const {

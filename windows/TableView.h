@@ -13,6 +13,7 @@ class TableView : public QWidget {
 public:
     TableView(QWidget* parent, MainForm* form);
     cardlib::TableSurface& surface() { return surface_; }
+    MainForm* form() const { return form_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
