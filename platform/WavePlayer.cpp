@@ -40,8 +40,10 @@ void WavePlayer::play(const QString& path) {
         // A new output stream swallows its first few milliseconds, which would clip a short
         // click; a little lead-in silence goes there instead.
         if (wave) {
-            wave->samples.prepend(QByteArray(wave->format.bytesForDuration(kLeadInUs), wave->silence));
-            wave->samples.append(QByteArray(wave->format.bytesForDuration(kTrailingSilenceUs), wave->silence));
+            wave->samples.prepend(
+                QByteArray(wave->format.bytesForDuration(kLeadInUs), wave->silence));
+            wave->samples.append(
+                QByteArray(wave->format.bytesForDuration(kTrailingSilenceUs), wave->silence));
         }
         it = cache_.emplace(path, std::move(wave)).first;
     }

@@ -53,13 +53,19 @@ TEST_F(DealingTest, PositionZeroIsNeverASwapPartner) {
 // card 2 ends first, and card 4 goes from 3 to 7 (j = 3), to 51 (j = 7), to 15 (j = 51).
 TEST_F(DealingTest, FixedDrawsGivePinnedDecks) {
     using Deck57 = std::array<CardNumber, 57>;
-    struct Case { const char* name; std::function<double(int)> draw; Deck57 deck; };
+    struct Case {
+        const char* name;
+        std::function<double(int)> draw;
+        Deck57 deck;
+    };
     const Case cases[] = {
-        {"every draw 0.5", [](int) { return 0.5; },
+        {"every draw 0.5",
+         [](int) { return 0.5; },
          {27, 1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18,
           19, 20, 21, 22, 23, 24, 25, 52, 26, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37,
           38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 0,  0,  0,  0,  0}},
-        {"draw j is (37 j mod 52) / 52", [](int j) { return ((j * 37) % 52) / 52.0; },
+        {"draw j is (37 j mod 52) / 52",
+         [](int j) { return ((j * 37) % 52) / 52.0; },
          {2,  46, 39, 32, 25, 18, 11, 52, 13, 26, 3,  20, 17, 14, 51, 4,  5,  1,  31,
           24, 29, 50, 35, 16, 33, 6,  27, 44, 49, 34, 7,  12, 9,  42, 15, 48, 41, 30,
           19, 40, 45, 22, 47, 8,  21, 10, 23, 28, 37, 38, 43, 36, 0,  0,  0,  0,  0}},
@@ -136,7 +142,8 @@ bool ShowsCardAt(MainForm& f, QPoint topLeft) {
     int white = 0;
     for (int y = 0; y < 96; y += 4)
         for (int x = 0; x < 71; x += 4) {
-            const QColor c = image.pixelColor(int((topLeft.x() + x) * ratio), int((topLeft.y() + y) * ratio));
+            const QColor c =
+                image.pixelColor(int((topLeft.x() + x) * ratio), int((topLeft.y() + y) * ratio));
             if (c.lightness() > 200) ++white;
         }
     return white > 200;
