@@ -142,6 +142,35 @@ TEST_F(PlayTest, AStageIsClearedPaidAndDealtAgainWithinTheGame) {
     EXPECT_EQ(Stage, 2);
 }
 
+TEST_F(PlayTest, TheCardPointPanelFollowsEveryCardTaken) {
+    // Cards taken in the stage: the range text of the bottom row and the highlighted row.
+    struct Row {
+        int taken;
+        const char* bottomRange;
+        int highlighted;
+    };
+    static const Row kRows[] = {{14, "10-12", -1}, {15, "10-12", 6}, {16, "10-12", -1},
+                                {19, "16-18", 6},  {31, "22-24", 6}, {47, "40-42", 5},
+                                {48, "10-12", -1}, {51, "40-42", 1}, {52, "40-42", 0}};
+    MainForm& f = StartWithRow({1, 2, 3, 4, 5});
+    ArrangeChainDeal();
+    const QColor highlight(255, 192, 192), plain(255, 255, 255);
+    int next = 0;
+    for (int pick = 1; pick <= 52 && next < static_cast<int>(std::size(kRows)); ++pick) {
+        Pick(SlotForPick(pick));
+        if (pick != kRows[next].taken) continue;
+        const Row& row = kRows[next++];
+        if (pick < 52) {
+            EXPECT_EQ(f.LabelPoint[6]->text(), row.bottomRange) << pick;
+        }
+        for (int r = 0; r <= 6; ++r) {
+            EXPECT_EQ(f.LabelPoint[r]->textColour(), r == row.highlighted ? highlight : plain)
+                << pick << " row " << r;
+        }
+    }
+    EXPECT_EQ(next, static_cast<int>(std::size(kRows)));
+}
+
 TEST_F(PlayTest, GameOverPaysTheWinAndKeepsTheBestScoreAndRanking) {
     MainForm& f = StartWithRow(
         {CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)}, {CardOf(2, 9)});

@@ -12,6 +12,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/SafeFiles.h"
+#include "screen/ScreenObject.h"
 #include "state/GameState.h"
 #include "tests/GameFixture.h"
 #include "windows/ClientTitleBar.h"
@@ -205,6 +206,22 @@ TEST_F(ShellTest, AChangeDuringAGameAbandonsIt) {
     EXPECT_EQ(TotalCards, 0);
     EXPECT_EQ(f.LabelMessage->text(), "Please bet and start");
     EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",100,0,1\r\n");  // the stake was never saved
+}
+
+TEST_F(ShellTest, StartAfterAChangeRepeatsTheStakeOnAFreshCardPointPanel) {
+    RunMain();
+    MainForm& f = MainForm::instance();
+    QTest::mouseClick(f.CommandBet, Qt::LeftButton);
+    QTest::mouseClick(f.CommandNextGame, Qt::LeftButton);
+    GameCards = 15;  // as after fifteen cards: the bottom row is highlighted
+    ShowCardPoints();
+    const QColor highlight(255, 192, 192);
+    ASSERT_EQ(f.LabelPoint[6]->textColour(), highlight);
+    EnterName("Taro");
+    QTest::mouseClick(f.CommandNextGame, Qt::LeftButton);
+    EXPECT_TRUE(GameInProgress);
+    EXPECT_EQ(Bet, 1);
+    for (int r = 0; r <= 6; ++r) EXPECT_NE(f.LabelPoint[r]->textColour(), highlight) << r;
 }
 
 TEST_F(ShellTest, RefusedNamesKeepTheWindowOpenWithTheText) {
