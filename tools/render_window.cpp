@@ -1,17 +1,20 @@
 // Renders a window of the game to a PNG, for comparing it with the layout by eye.
 // Usage: render_window [--scale N] [--window main|splash|name|ranking|user|help]
-//                      [--deal] [--picks N] OUTPUT.png
+//                      [--deal] [--picks N] [--seed N] [--contact-sheet] OUTPUT.png
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <random>
 
 #include "app/Startup.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxRecorder.h"
 #include "platform/Sound.h"
+#include "rules/Dealing.h"
 #include "state/GameState.h"
+#include "tools/ContactSheet.h"
 #include "windows/MainForm.h"
 #include "windows/SecondaryForms.h"
 #include "windows/SingleWindow.h"
@@ -56,6 +59,8 @@ int main(int argc, char** argv) {
     parser.addOption({"window", "Window to render.", "NAME", "main"});
     parser.addOption({"deal", "Start a game of one unit."});
     parser.addOption({"picks", "Cards to take after the deal.", "N", "0"});
+    parser.addOption({"seed", "Shuffle from this seed, for pictures that can be compared.", "N"});
+    parser.addOption({"contact-sheet", "Write every card face and the suit panels instead."});
     parser.addPositionalArgument("output", "PNG file to write.");
     parser.addHelpOption();
     parser.process(app);
@@ -67,9 +72,22 @@ int main(int argc, char** argv) {
     platform::SetSoundHook([](const QString&) {});
     platform::MessageBoxRecorder boxes;
 
+    std::mt19937_64 generator(parser.value("seed").toULongLong());
+    if (parser.isSet("seed"))
+        SetRandomSource([&generator] { return std::generate_canonical<double, 53>(generator); });
+
     if (!PrepareMainWindow()) return 1;
     ShowMainWindow();
     MainForm& form = MainForm::instance();
+    const QString output = parser.positionalArguments().first();
+    if (parser.isSet("contact-sheet")) {
+        QApplication::processEvents();
+        if (!RenderContactSheet(form).save(output)) {
+            std::fprintf(stderr, "render_window: cannot write %s\n", qPrintable(output));
+            return 1;
+        }
+        return 0;
+    }
     if (parser.isSet("deal")) {
         form.CommandBet_Click();
         form.CommandNextGame_Click();
@@ -79,7 +97,6 @@ int main(int argc, char** argv) {
     window->show();
     if (auto* activated = dynamic_cast<ActivatedForm*>(window)) activated->Form_Activate();
     QApplication::processEvents();
-    const QString output = parser.positionalArguments().first();
     if (!window->grab().save(output)) {
         std::fprintf(stderr, "render_window: cannot write %s\n", qPrintable(output));
         return 1;
