@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "cardlib/CardColours.h"
+#include "cardlib/PixelGrid.h"
 #include "cardlib/SuitShapes.h"
 
 namespace zarvelo::cardlib {
@@ -71,10 +72,17 @@ QPainterPath RankPath(int value, const QPointF& centreOnBaseline, qreal capHeigh
     return t.map(glyphs);
 }
 
+// The card fills its box to the edge; the outline is whole device pixels inside it, so its straight
+// sides stay crisp at any ratio.
 void PaintBlank(QPainter& p) {
-    p.setPen(QPen(kCardOutline, 1.0));
-    p.setBrush(kCardPaper);
-    p.drawRoundedRect(QRectF(0.5, 0.5, kW - 1, kH - 1), 4.5, 4.5);
+    const PixelGrid grid(p);
+    const qreal wx = grid.lineWidth() / grid.scaleX(), wy = grid.lineWidth() / grid.scaleY();
+    constexpr qreal kRadius = 5.0;
+    QPainterPath outer, inner;
+    outer.addRoundedRect(QRectF(0, 0, kW, kH), kRadius, kRadius);
+    inner.addRoundedRect(QRectF(wx, wy, kW - 2 * wx, kH - 2 * wy), kRadius - wx, kRadius - wy);
+    p.fillPath(outer, kCardOutline);
+    p.fillPath(inner, kCardPaper);
 }
 
 void PaintIndex(QPainter& p, int suit, int value, const QColor& ink) {
