@@ -12,6 +12,7 @@
 #include "cardlib/CardColours.h"
 #include "cardlib/PixelGrid.h"
 #include "cardlib/SuitShapes.h"
+#include "cardlib/SuitSymbols.h"
 
 namespace zarvelo::cardlib {
 namespace {
@@ -85,11 +86,13 @@ void PaintBlank(QPainter& p) {
     p.fillPath(inner, kCardPaper);
 }
 
+// The rank and, beneath it on the same axis, a pip that is whole pixels at ratio 1.
 void PaintIndex(QPainter& p, int suit, int value, const QColor& ink) {
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
-    p.drawPath(RankPath(value, QPointF(7.0, 13.5), 9.5, 10.5));
-    p.drawPath(FitSuitPath(suit, QRectF(2.75, 15.5, 8.5, 8.5)));
+    p.drawPath(RankPath(value, QPointF(7.5, 13.5), 9.5, 10.5));
+    const qreal width = suit == 2 ? 7 : 9;
+    PaintSuitSymbol(p, QRectF(7.5 - width / 2, 15, width, 9), suit, false, ink);
 }
 
 void PaintPip(QPainter& p, int suit, const QPointF& centre, qreal size, bool turned) {
@@ -384,20 +387,26 @@ void PaintEmptySlot(QPainter& painter, const QPointF& topLeft) {
     painter.save();
     painter.translate(topLeft);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QColor line(104, 138, 116);
-    painter.setPen(QPen(line, 1.5, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin));
+    const QColor line(112, 150, 124);
+    // A dashed edge whole device pixels wide, centred on a pixel row so its straight runs are
+    // crisp.
+    const PixelGrid grid(painter);
+    const qreal w = grid.lineWidth() / grid.scaleX();
+    QPen pen(line, w, Qt::CustomDashLine, Qt::FlatCap, Qt::RoundJoin);
+    pen.setDashPattern({4.0 / w, 2.0 / w});
+    painter.setPen(pen);
     painter.setBrush(QColor(18, 30, 22));
-    painter.drawRoundedRect(QRectF(1.0, 1.0, kW - 2, kH - 2), 5.0, 5.0);
+    painter.drawRoundedRect(QRectF(1.0 + w / 2, 1.0 + w / 2, kW - 2 - w, kH - 2 - w), 5.0, 5.0);
     // A faint diamond of the four suits marks the middle.
     QColor faint = line;
     faint.setAlpha(120);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(faint);
-    const qreal r = 9.0, s = 9.0;
-    const QPointF spots[] = {{0, -r}, {r, 0}, {-r, 0}, {0, r}};
+    constexpr qreal kReach = 9.0;
+    const QPointF spots[] = {{0, -kReach}, {kReach, 0}, {-kReach, 0}, {0, kReach}};
     for (int suit = 1; suit <= 4; ++suit) {
-        const QPointF c = kCentre + spots[suit - 1];
-        painter.drawPath(FitSuitPath(suit, QRectF(c.x() - s / 2, c.y() - s / 2, s, s)));
+        const QPointF c = QPointF(kCentre.x(), kCentre.y() + 0.5) + spots[suit - 1];
+        const qreal width = suit == 2 ? 7 : 9;
+        PaintSuitSymbol(painter, QRectF(c.x() - width / 2, c.y() - 4.5, width, 9), suit, false,
+                        faint);
     }
     painter.restore();
 }

@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "cardlib/PixelGrid.h"
-#include "cardlib/SuitShapes.h"
+#include "cardlib/SuitSymbols.h"
 
 namespace zarvelo {
 
@@ -89,17 +89,9 @@ SuitPicture::SuitPicture(QWidget* parent, int suit, bool outlineOnly, const QCol
 
 void SuitPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    if (outlineOnly_) {
-        QPen pen(colour_);
-        pen.setWidthF(1.0);
-        pen.setJoinStyle(Qt::RoundJoin);
-        cardlib::PaintSuit(painter, box, suit_, Qt::NoBrush, pen);
-    } else {
-        cardlib::PaintSuit(painter, box, suit_, colour_);
-    }
+    const cardlib::PixelGrid grid(painter);
+    grid.inDevicePixels(painter, [&] { painter.fillRect(grid.deviceRect(rect()), Qt::black); });
+    cardlib::PaintSuitSymbol(painter, rect(), suit_, outlineOnly_, colour_);
 }
 
 void SuitPicture::mousePressEvent(QMouseEvent* event) { event->accept(); }
