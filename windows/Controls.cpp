@@ -31,12 +31,23 @@ void Label::setBorder(bool on) {
     update();
 }
 
+void Label::setSmallPrint(platform::SmallPrintSpacing spacing) {
+    smallPrint_ = true;
+    spacing_ = spacing;
+    update();
+}
+
 void Label::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QRect area = rect();
     if (border_) {
         cardlib::PixelGrid(painter).outline(painter, area, textColour());
         area.adjust(1, 0, -1, 0);
+    }
+    if (smallPrint_) {
+        platform::PaintSmallPrint(painter, area, alignment(), text(), textColour(), spacing_,
+                                  font());
+        return;
     }
     painter.setPen(textColour());
     painter.setFont(font());
