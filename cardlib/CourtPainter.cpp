@@ -739,8 +739,7 @@ void PaintHatBrim(QPainter& p, const CourtDesign& d) {
     }
 }
 
-void PaintFigure(QPainter& p, int suit, int value, const QColor& ink) {
-    const CourtDesign& d = DesignOf(suit, value);
+void PaintFigure(QPainter& p, int suit, int value, const QColor& ink, const CourtDesign& d) {
     p.save();
     if (d.mirrored) {
         p.translate(2 * kAxis, 0);
@@ -765,6 +764,10 @@ void PaintFigure(QPainter& p, int suit, int value, const QColor& ink) {
 }  // namespace
 
 void PaintCourt(QPainter& p, int suit, int value, const QColor& ink) {
+    PaintCourt(p, suit, value, ink, DesignOf(suit, value));
+}
+
+void PaintCourt(QPainter& p, int suit, int value, const QColor& ink, const CourtDesign& design) {
     const QPolygonF upper{kPanel.topLeft(),
                           kPanel.topRight(),
                           {kPanel.right(), kCentre.y() - kTilt},
@@ -781,7 +784,7 @@ void PaintCourt(QPainter& p, int suit, int value, const QColor& ink) {
             p.translate(-kCentre);
         }
         p.setClipPath(Polygon(upper), Qt::IntersectClip);
-        PaintFigure(p, suit, value, ink);
+        PaintFigure(p, suit, value, ink, design);
         p.setPen(Qt::NoPen);
         p.setBrush(ink);
         p.drawPath(FitSuitPath(suit, QRectF(kPanel.left() + 1.5, kPanel.top() + 1.5, 7.0, 7.0)));

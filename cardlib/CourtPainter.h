@@ -5,10 +5,16 @@
 #include <QColor>
 #include <QPainter>
 
+#include "cardlib/CourtDesigns.h"
+
 namespace zarvelo::cardlib {
 
 // Paints the panel of a jack (11), queen (12) or king (13) onto a card whose top-left corner is
 // the painter's origin; ink is the suit's colour.
 void PaintCourt(QPainter& painter, int suit, int value, const QColor& ink);
+
+// The same with a design given instead of the one the table holds for the card.
+void PaintCourt(QPainter& painter, int suit, int value, const QColor& ink,
+                const CourtDesign& design);
 
 }  // namespace zarvelo::cardlib

@@ -14,14 +14,14 @@ const QColor kTableColour(0, 0, 0);
 qreal Fraction(qreal x) { return x - std::floor(x + 0.5); }
 }  // namespace
 
-TableSurface::TableSurface(QWidget* view, QSize logicalSize)
-    : view_(view), logicalSize_(logicalSize) {
+TableSurface::TableSurface(QWidget* view, QSize logicalSize, qreal fixedRatio)
+    : view_(view), logicalSize_(logicalSize), fixedRatio_(fixedRatio) {
     syncPixelRatio();
 }
 
 bool TableSurface::syncPixelRatio() {
     // The view's own ratio, not the application's: on mixed screens they differ.
-    const qreal ratio = view_ ? view_->devicePixelRatioF() : 1.0;
+    const qreal ratio = fixedRatio_ > 0 ? fixedRatio_ : view_ ? view_->devicePixelRatioF() : 1.0;
     // A view below a menu bar 19 pixels high starts 23.75 device pixels down at 1.25.
     const QPointF origin =
         view_ ? QPointF(view_->mapTo(view_->window(), QPoint(0, 0))) * ratio : QPointF();

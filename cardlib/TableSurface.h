@@ -11,7 +11,9 @@ namespace zarvelo::cardlib {
 
 class TableSurface {
 public:
-    TableSurface(QWidget* view, QSize logicalSize);
+    // The surface follows the pixel ratio of the view's screen, or keeps fixedRatio when that is
+    // given (pictures made off screen, tests of other ratios).
+    TableSurface(QWidget* view, QSize logicalSize, qreal fixedRatio = 0);
 
     QWidget* view() const { return view_; }
     QSize logicalSize() const { return logicalSize_; }
@@ -55,6 +57,7 @@ private:
     QSize logicalSize_;
     QImage image_;
     QPointF phase_;
+    qreal fixedRatio_;
 };
 
 }  // namespace zarvelo::cardlib
