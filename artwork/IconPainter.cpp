@@ -138,7 +138,8 @@ public:
         return picture;
     }
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
         const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
         QPixmap picture = pixmap((QSizeF(rect.size()) * dpr).toSize(), mode, state);
         picture.setDevicePixelRatio(dpr);

@@ -1,13 +1,13 @@
-// Draws the splash logo: a felt table, a fan of four aces around a question-mark card, and the word mark.
+// Draws the splash logo: a felt table, a fan of four aces around a question-mark card, and the word
+// mark.
 #include "artwork/LogoPainter.h"
-
-#include <future>
 
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QtMath>
+#include <future>
 
 #include "artwork/LogoFan.h"
 #include "artwork/LogoGold.h"
@@ -101,7 +101,8 @@ void PaintChip(QPainter& p, QPointF face, const QColor& body) {
         const qreal a = 15 + i * 60;
         QPolygonF dash;
         dash << OnEllipse(face, rx - 1, ry - 0.5, a - 9) << OnEllipse(face, rx - 1, ry - 0.5, a + 9)
-             << OnEllipse(face, rx * 0.74, ry * 0.74, a + 7) << OnEllipse(face, rx * 0.74, ry * 0.74, a - 7);
+             << OnEllipse(face, rx * 0.74, ry * 0.74, a + 7)
+             << OnEllipse(face, rx * 0.74, ry * 0.74, a - 7);
         p.drawPolygon(dash);
     }
     p.setBrush(Qt::NoBrush);

@@ -10,7 +10,8 @@ namespace zarvelo {
 
 inline constexpr int kLogoWidth = 398, kLogoHeight = 386;  // logical pixels
 
-// Paints the logo into the rectangle (scaled to fit it exactly; the picture is stretched to its box).
+// Paints the logo into the rectangle (scaled to fit it exactly; the picture is stretched to its
+// box).
 void PaintSplashLogo(QPainter& painter, const QRectF& target);
 
 // The logo's box on the splash, in logical pixels.
@@ -20,7 +21,8 @@ inline constexpr QSize kSplashLogoBox(225, 287);
 inline constexpr int kPreparedLogoRatios[] = {1, 2};
 
 // The logo stretched to `logical` at the given device pixel ratio.
-QImage RenderSplashLogo(QSize logical = QSize(kLogoWidth, kLogoHeight), qreal devicePixelRatio = 1.0);
+QImage RenderSplashLogo(QSize logical = QSize(kLogoWidth, kLogoHeight),
+                        qreal devicePixelRatio = 1.0);
 
 // The logo for the splash's box: the picture the build drew for this ratio, or a fresh drawing
 // for any other ratio or when that picture cannot be read.

@@ -5,8 +5,8 @@
 #include <cstdlib>
 
 #include "files/DataFileCodec.h"
-#include "state/GameState.h"
 #include "fuzz/FileLayerCheck.h"
+#include "state/GameState.h"
 
 using namespace zarvelo;
 
@@ -20,9 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (record.Credit < 0) std::abort();
 
     // Names without quotes, separators or line ends survive a round trip exactly.
-    const bool plainName = !record.Name.contains(QLatin1Char('"')) && !record.Name.contains(QLatin1Char('\r')) &&
-                           !record.Name.contains(QLatin1Char('\n')) && !record.Name.startsWith(QLatin1Char(' ')) &&
-                           !record.Name.startsWith(QLatin1Char('\t')) && !record.Name.contains(QChar(0xFFFD));
+    const bool plainName =
+        !record.Name.contains(QLatin1Char('"')) && !record.Name.contains(QLatin1Char('\r')) &&
+        !record.Name.contains(QLatin1Char('\n')) && !record.Name.startsWith(QLatin1Char(' ')) &&
+        !record.Name.startsWith(QLatin1Char('\t')) && !record.Name.contains(QChar(0xFFFD));
     const PlayerRecordType again = codec::DecodePlayerFile(codec::EncodePlayerLine(record), fresh);
     if (again.Credit != record.Credit || again.BankruptCount != record.BankruptCount ||
         again.GamesPlayed != record.GamesPlayed)

@@ -56,8 +56,12 @@ void CheckKind(const QString& folder, const QString& outside, int kind, const QB
             Require(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
             break;
         }
-        case 2: Require(::symlink(QFile::encodeName(victim).constData(), native.constData()) == 0); break;
-        case 3: Require(::symlink(QFile::encodeName(nowhere).constData(), native.constData()) == 0); break;
+        case 2:
+            Require(::symlink(QFile::encodeName(victim).constData(), native.constData()) == 0);
+            break;
+        case 3:
+            Require(::symlink(QFile::encodeName(nowhere).constData(), native.constData()) == 0);
+            break;
         case 4: Require(::mkfifo(native.constData(), 0600) == 0); break;
         default: Require(::mkdir(native.constData(), 0700) == 0); break;
     }
@@ -69,15 +73,17 @@ void CheckKind(const QString& folder, const QString& outside, int kind, const QB
     Require(ReplaceRegularFile(path, "1,1,1,\"x\",#2026-12-07#\r\n", &error) == regular);
     Require(ReadWhole(victim) == "precious");
     Require(!QFile::exists(nowhere));
-    Require(KindOf(path) == (regular ? FileKind::Regular : kind <= 3 ? FileKind::Link
-                                                          : kind == 4 ? FileKind::Other
-                                                                      : FileKind::Directory));
+    Require(KindOf(path) == (regular     ? FileKind::Regular
+                             : kind <= 3 ? FileKind::Link
+                             : kind == 4 ? FileKind::Other
+                                         : FileKind::Directory));
 }
 
 // In memory where there is a file system for it: syncing to a disk would slow each run down.
 QString Template() {
-    return QFileInfo(QStringLiteral("/dev/shm")).isDir() ? QStringLiteral("/dev/shm/zarvelo-fuzz-XXXXXX")
-                                                        : QDir::tempPath() + QStringLiteral("/zarvelo-fuzz-XXXXXX");
+    return QFileInfo(QStringLiteral("/dev/shm")).isDir()
+               ? QStringLiteral("/dev/shm/zarvelo-fuzz-XXXXXX")
+               : QDir::tempPath() + QStringLiteral("/zarvelo-fuzz-XXXXXX");
 }
 
 }  // namespace

@@ -23,7 +23,8 @@ quint16 U16(const QByteArray& b, qsizetype at) {
 }  // namespace
 
 std::optional<WaveData> ParseWave(const QByteArray& bytes) {
-    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE") return std::nullopt;
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+        return std::nullopt;
     std::optional<QAudioFormat> format;
     qsizetype at = 12;
     while (at + 8 <= bytes.size()) {
@@ -34,7 +35,8 @@ std::optional<WaveData> ParseWave(const QByteArray& bytes) {
         if (id == "fmt " && size >= 16) {
             const int channels = U16(bytes, body + 2), bits = U16(bytes, body + 14);
             const int rate = static_cast<int>(U32(bytes, body + 4));
-            if (U16(bytes, body) != 1 || channels < 1 || channels > 2 || rate <= 0) return std::nullopt;
+            if (U16(bytes, body) != 1 || channels < 1 || channels > 2 || rate <= 0)
+                return std::nullopt;
             QAudioFormat f;
             f.setSampleRate(rate);
             f.setChannelCount(channels);
@@ -69,7 +71,8 @@ void WavePlayer::play(const QString& path) {
         // click; a little lead-in silence goes there instead.
         if (wave) {
             wave->samples.prepend(QByteArray(wave->format.bytesForDuration(kLeadInUs), '\0'));
-            wave->samples.append(QByteArray(wave->format.bytesForDuration(kTrailingSilenceUs), '\0'));
+            wave->samples.append(
+                QByteArray(wave->format.bytesForDuration(kTrailingSilenceUs), '\0'));
         }
         it = cache_.emplace(path, std::move(wave)).first;
     }

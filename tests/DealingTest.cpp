@@ -131,7 +131,8 @@ bool ShowsCardAt(MainForm& f, QPoint topLeft) {
     int white = 0;
     for (int y = 0; y < 96; y += 4)
         for (int x = 0; x < 71; x += 4) {
-            const QColor c = image.pixelColor(int((topLeft.x() + x) * ratio), int((topLeft.y() + y) * ratio));
+            const QColor c =
+                image.pixelColor(int((topLeft.x() + x) * ratio), int((topLeft.y() + y) * ratio));
             if (c.lightness() > 200) ++white;
         }
     return white > 200;

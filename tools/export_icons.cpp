@@ -14,9 +14,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     for (int size : {16, 24, 32, 48, 64, 128, 256, 512}) {
-        const QString dir = QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[1])).arg(size);
+        const QString dir =
+            QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[1])).arg(size);
         QImage image = zarvelo::RenderGameIcon(size, 1.0);
-        if (!QDir().mkpath(dir) || !image.save(dir + QStringLiteral("/io.github.zarvelo.Zarvelo.png"))) {
+        if (!QDir().mkpath(dir) ||
+            !image.save(dir + QStringLiteral("/io.github.zarvelo.Zarvelo.png"))) {
             std::fprintf(stderr, "export_icons: cannot write %s\n", qPrintable(dir));
             return 1;
         }
