@@ -4,8 +4,10 @@
 #include <QHash>
 #include <QPainter>
 #include <map>
+#include <unordered_map>
 
 #include "cardlib/CardFacePainter.h"
+#include "cardlib/PixelGrid.h"
 #include "cardlib/TableSurface.h"
 
 namespace zarvelo::cardlib {
@@ -17,28 +19,39 @@ bool g_failInitialize = false;
 
 bool IsCard(std::int32_t card) { return card >= 1 && card <= 52; }
 
-// Faces rendered once per card and pixel ratio; painting a card is then one image copy.
-const QImage& CachedFace(std::int32_t card, qreal ratio) {
-    static QHash<QPair<int, qreal>, QImage> cache;
-    const auto key = qMakePair(static_cast<int>(card), ratio);
+// Faces rendered once per card, pixel ratio and device size; painting a card is then one image
+// copy. The size is that of the whole device pixels the card covers where it lies, which at a
+// fractional ratio may be a pixel more or less than its width times the ratio.
+const QImage& CachedFace(std::int32_t card, qreal ratio, QSize pixels) {
+    struct Key {
+        int card;
+        qreal ratio;
+        int width, height;
+        bool operator==(const Key&) const = default;
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key& k) const {
+            return qHashMulti(0, k.card, k.ratio, k.width, k.height);
+        }
+    };
+    static std::unordered_map<Key, QImage, KeyHash> cache;
+    const Key key{static_cast<int>(card), ratio, pixels.width(), pixels.height()};
     auto it = cache.find(key);
     if (it == cache.end()) {
-        QImage face(QSize(static_cast<int>(std::ceil(kCardWidth * ratio)),
-                          static_cast<int>(std::ceil(kCardHeight * ratio))),
-                    QImage::Format_ARGB32_Premultiplied);
-        face.setDevicePixelRatio(ratio);
+        QImage face(pixels, QImage::Format_ARGB32_Premultiplied);
         face.fill(Qt::transparent);
         QPainter painter(&face);
         painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(pixels.width() / qreal(kCardWidth), pixels.height() / qreal(kCardHeight));
         if (card > 0) {
             PaintCardFace(painter, QPointF(0, 0), GetCardSuit(card), GetCardValue(card));
         } else {
             PaintEmptySlot(painter, QPointF(0, 0));
         }
         painter.end();
-        it = cache.insert(key, face);
+        it = cache.emplace(key, face).first;
     }
-    return *it;
+    return it->second;
 }
 
 void PaintCached(WindowHandle window, std::int32_t card, std::int32_t x, std::int32_t y) {
@@ -46,12 +59,16 @@ void PaintCached(WindowHandle window, std::int32_t card, std::int32_t x, std::in
     if (!surface) return;
     const QRect box(x, y, kCardWidth, kCardHeight);
     surface->paint(box, [&](QPainter& painter) {
-        const QImage& face = CachedFace(card, surface->image().devicePixelRatio());
-        // A card replaces what lay beneath it, as a card put on the table would.
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.fillRect(box, Qt::black);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        painter.drawImage(QPointF(x, y), face);
+        const PixelGrid grid(painter);
+        const QRect pixels = grid.deviceRect(box);
+        const QImage& face = CachedFace(card, surface->image().devicePixelRatio(), pixels.size());
+        grid.inDevicePixels(painter, [&] {
+            // A card replaces what lay beneath it, as a card put on the table would.
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.fillRect(pixels, Qt::black);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            painter.drawImage(pixels.topLeft(), face);
+        });
     });
 }
 }  // namespace
@@ -90,7 +107,8 @@ std::int32_t ClearTable(WindowHandle window) {
 }
 
 std::int32_t ClearCard(WindowHandle window, std::int32_t x, std::int32_t y) {
-    if (TableSurface* surface = SurfaceFor(window)) surface->clearRect(QRect(x, y, kCardWidth, kCardHeight));
+    if (TableSurface* surface = SurfaceFor(window))
+        surface->clearRect(QRect(x, y, kCardWidth, kCardHeight));
     return 0;
 }
 

@@ -1,6 +1,6 @@
 // Renders a window of the game to a PNG, for comparing it with the layout by eye.
 // Usage: render_window [--scale N] [--window main|splash|name|ranking|user|help]
-//                      [--deal] [--picks N] [--seed N] OUTPUT.png
+//                      [--deal] [--picks N] [--seed N] [--contact-sheet] OUTPUT.png
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QPixmap>
@@ -15,6 +15,7 @@
 #include "platform/Sound.h"
 #include "rules/Dealing.h"
 #include "state/GameState.h"
+#include "tools/ContactSheet.h"
 #include "windows/MainForm.h"
 #include "windows/SecondaryForms.h"
 #include "windows/SingleWindow.h"
@@ -61,6 +62,7 @@ int main(int argc, char** argv) {
     parser.addOption({"picks", "Cards to take after the deal.", "N", "0"});
     parser.addOption(
         {"seed", "Shuffle from this seed, so that two renders show the same deal.", "N"});
+    parser.addOption({"contact-sheet", "Write every card face and the suit panels instead."});
     parser.addPositionalArgument("output", "PNG file to write.");
     parser.addHelpOption();
     parser.process(app);
@@ -79,6 +81,15 @@ int main(int argc, char** argv) {
     if (!PrepareMainWindow()) return 1;
     ShowMainWindow();
     MainForm& form = MainForm::instance();
+    const QString output = parser.positionalArguments().first();
+    if (parser.isSet("contact-sheet")) {
+        QApplication::processEvents();
+        if (!RenderContactSheet(form).save(output)) {
+            std::fprintf(stderr, "render_window: cannot write %s\n", qPrintable(output));
+            return 1;
+        }
+        return 0;
+    }
     if (parser.isSet("deal")) {
         form.CommandBet_Click();
         form.CommandNextGame_Click();
@@ -88,7 +99,6 @@ int main(int argc, char** argv) {
     window->show();
     if (auto* activated = dynamic_cast<ActivatedForm*>(window)) activated->Form_Activate();
     QApplication::processEvents();
-    const QString output = parser.positionalArguments().first();
     if (!window->grab().save(output)) {
         std::fprintf(stderr, "render_window: cannot write %s\n", qPrintable(output));
         return 1;

@@ -4,7 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "cardlib/SuitShapes.h"
+#include "cardlib/PixelGrid.h"
+#include "cardlib/SuitSymbols.h"
 
 namespace zarvelo {
 
@@ -38,13 +39,23 @@ void Label::setBorder(bool on) {
     update();
 }
 
+void Label::setSmallPrint(platform::SmallPrintSpacing spacing) {
+    smallPrint_ = true;
+    spacing_ = spacing;
+    update();
+}
+
 void Label::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QRect area = rect();
     if (border_) {
-        painter.setPen(textColour());
-        painter.drawRect(QRectF(area).adjusted(0.5, 0.5, -0.5, -0.5));
+        cardlib::PixelGrid(painter).outline(painter, area, textColour());
         area.adjust(1, 0, -1, 0);
+    }
+    if (smallPrint_) {
+        platform::PaintSmallPrint(painter, area, alignment(), text(), textColour(), spacing_,
+                                  font());
+        return;
     }
     painter.setPen(textColour());
     painter.setFont(font());
@@ -67,11 +78,10 @@ void CaptionFrame::paintEvent(QPaintEvent*) {
     const QFontMetrics metrics(font());
     const int captionMid = metrics.height() / 2;
     // An etched edge: a dark line with a lighter one beside it.
-    const QRectF outer = QRectF(rect()).adjusted(0.5, captionMid + 0.5, -1.5, -1.5);
-    painter.setPen(QColor(128, 128, 128));
-    painter.drawRect(outer);
-    painter.setPen(QColor(255, 255, 255, 110));
-    painter.drawRect(outer.translated(1, 1));
+    const QRectF outer = QRectF(rect()).adjusted(0, captionMid, -1, -1);
+    const cardlib::PixelGrid grid(painter);
+    grid.outline(painter, outer, QColor(128, 128, 128));
+    grid.outline(painter, outer.translated(1, 1), QColor(255, 255, 255, 110));
     const int textWidth = metrics.horizontalAdvance(caption_);
     const QRect captionBox(7, 0, textWidth + 4, metrics.height());
     painter.fillRect(captionBox, Qt::black);
@@ -90,12 +100,7 @@ ShapeOutline::ShapeOutline(QWidget* parent, const QColor& colour)
 
 void ShapeOutline::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    QPen pen(colour_);
-    pen.setWidth(1);
-    pen.setCosmetic(false);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    cardlib::PixelGrid(painter).outline(painter, rect(), colour_);
 }
 
 SuitPicture::SuitPicture(QWidget* parent, int suit, bool outlineOnly, const QColor& colour)
@@ -103,17 +108,9 @@ SuitPicture::SuitPicture(QWidget* parent, int suit, bool outlineOnly, const QCol
 
 void SuitPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    if (outlineOnly_) {
-        QPen pen(colour_);
-        pen.setWidthF(1.0);
-        pen.setJoinStyle(Qt::RoundJoin);
-        cardlib::PaintSuit(painter, box, suit_, Qt::NoBrush, pen);
-    } else {
-        cardlib::PaintSuit(painter, box, suit_, colour_);
-    }
+    const cardlib::PixelGrid grid(painter);
+    grid.inDevicePixels(painter, [&] { painter.fillRect(grid.deviceRect(rect()), Qt::black); });
+    cardlib::PaintSuitSymbol(painter, rect(), suit_, outlineOnly_, colour_);
 }
 
 void SuitPicture::mousePressEvent(QMouseEvent* event) { event->accept(); }

@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "platform/SmallPrint.h"
+
 namespace zarvelo {
 
 // A label with a transparent background that keeps clicks to itself, as a label control does.
@@ -21,6 +23,10 @@ public:
     void setTextColour(const QColor& colour);
     QColor textColour() const;
     void setBorder(bool on);
+    // Paints the text in the panels' small print; the label's font draws it where the pixel face
+    // cannot.
+    void setSmallPrint(platform::SmallPrintSpacing spacing);
+    bool smallPrint() const { return smallPrint_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,6 +36,8 @@ protected:
 private:
     bool border_ = false;
     std::function<void()> textWatcher_;
+    bool smallPrint_ = false;
+    platform::SmallPrintSpacing spacing_ = platform::SmallPrintSpacing::Proportional;
 };
 
 // A panel with an etched outline and a coloured caption breaking its top edge.

@@ -67,6 +67,7 @@ void Make(const LabelRow& row) {
     label->setFont(FontOf(row.font));
     label->setTextColour(row.colour);
     label->setAlignment(row.alignment);
+    if (row.font == F::SmallPrint) label->setSmallPrint(platform::SmallPrintSpacing::Proportional);
     *row.target = label;
 }
 
@@ -233,8 +234,8 @@ void MainForm::buildPanels() {
         PicSuit[p.index] = new SuitPicture(Frame1, p.suit, p.outline, p.colour);
         PicSuit[p.index]->setGeometry(8, p.top, p.width, p.height);
     }
-    // The chart rows use a monospaced face of the same size, so that a card gone from the deck
-    // leaves a gap as wide as its rank and the columns line up.
+    // The chart rows are monospaced, so that a card gone from the deck leaves a gap as wide as its
+    // rank and the columns line up.
     QFont chartFont = FontOf(F::SmallPrint);
     chartFont.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono")});
     for (int i = 0; i < 4; ++i) {
@@ -247,6 +248,7 @@ void MainForm::buildPanels() {
               kLeft});
         LeftCard[i]->setFont(chartFont);
         ReadAsChartRow(LeftCard[i], i + 1);
+        LeftCard[i]->setSmallPrint(platform::SmallPrintSpacing::Monospaced);
     }
 }
 

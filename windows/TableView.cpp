@@ -17,17 +17,14 @@ TableView::TableView(QWidget* parent, MainForm* form)
 
 void TableView::paintEvent(QPaintEvent* event) {
     if (surface_.syncPixelRatio()) {
-        // The window moved to a screen of another pixel ratio: the surface is blank, so the
-        // table is painted again once this paint is done.
+        // The window moved to a screen of another pixel ratio, or the view to another place
+        // between device pixels: the surface is blank, so the table is painted again once this
+        // paint is done.
         QMetaObject::invokeMethod(
             form_, [form = form_] { form->Form_Paint(); }, Qt::QueuedConnection);
     }
     QPainter painter(this);
-    const QRect dirty = event->rect();
-    const qreal ratio = surface_.image().devicePixelRatio();
-    const QRectF source(dirty.x() * ratio, dirty.y() * ratio, dirty.width() * ratio,
-                        dirty.height() * ratio);
-    painter.drawImage(QRectF(dirty), surface_.image(), source);
+    surface_.show(painter, event->rect());
 }
 
 void TableView::mousePressEvent(QMouseEvent* event) {
