@@ -19,6 +19,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
 #include "rules/Dealing.h"
+#include "screen/CardChart.h"
 #include "state/GameState.h"
 #include "tests/GameFixture.h"
 #include "windows/MainForm.h"

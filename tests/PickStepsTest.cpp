@@ -209,6 +209,33 @@ TEST_F(HandlerStepsTest, ARepaintShowsTheWaitingTableOnlyBeforeAGameIsDealt) {
     }
 }
 
+// Fifteen hearts and diamonds in a row, then nothing matches: the card-point panel marks its row
+// at the fifteenth pick, and the next stake clears the mark.
+TEST_F(HandlerStepsTest, ThePointPanelFollowsThePicksAndANewStakeClearsIt) {
+    std::vector<CardNumber> deck = {CardOf(3, 1), CardOf(1, 2), CardOf(4, 3), CardOf(4, 4),
+                                    CardOf(1, 6)};
+    for (int v = 2; v <= 13; ++v) deck.push_back(CardOf(3, v));
+    for (CardNumber card : {CardOf(2, 13), CardOf(2, 12), CardOf(1, 9)}) deck.push_back(card);
+    MainForm& f = Play(2, deck);
+    const QColor plain(255, 255, 255), marked(255, 192, 192);
+    for (int pick = 1; pick <= 14; ++pick) Pick(1);
+    ASSERT_EQ(GameCards, 14);
+    EXPECT_EQ(f.LabelNumberOfCards->text(), "14");
+    for (int r = 0; r <= 6; ++r) EXPECT_EQ(f.LabelPoint[r]->textColour(), plain) << r;
+    Pick(1);
+    ASSERT_TRUE(GameOver);
+    EXPECT_EQ(Win, 2 * 1 + 2 * 2);  // ten and thirteen cards
+    EXPECT_EQ(f.LabelPoint[6]->textColour(), marked);
+    EXPECT_EQ(f.LabelPointValue[6]->textColour(), marked);
+    Press(f.CommandBet);
+    for (int r = 0; r <= 6; ++r) {
+        EXPECT_EQ(f.LabelPoint[r]->textColour(), plain) << r;
+        EXPECT_EQ(f.LabelPointValue[r]->textColour(), plain) << r;
+    }
+    EXPECT_EQ(f.LabelPoint[6]->text(), "10-12");
+    EXPECT_EQ(f.LabelNumberOfCards->text(), "0");
+}
+
 TEST_F(HandlerStepsTest, AStageClearThenAGameOverThenANewGame) {
     MainForm& f = StartUp();
     Press(f.CommandBet);
@@ -263,6 +290,9 @@ TEST_F(HandlerStepsTest, AStageClearThenAGameOverThenANewGame) {
     EXPECT_EQ(f.LabelMessage->text(), "");
     EXPECT_EQ(f.LabelScore->text(), "52");
     EXPECT_EQ(Buttons(f), kPlaying);
+    // The chart lists the new deck: all but the five diamonds on the table.
+    for (int suit : {0, 2, 3}) EXPECT_EQ(f.LeftCard[suit]->text().trimmed(), kFullRankList) << suit;
+    EXPECT_EQ(f.LeftCard[1]->text().simplified(), "A 3 5 7 9 J Q K");
 
     for (int slot = 1; slot <= 4; ++slot) {
         Pick(slot);
