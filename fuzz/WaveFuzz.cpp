@@ -32,8 +32,8 @@ QByteArray Plain(const WaveData& w) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // Not copied: a read beyond the input is a read beyond the fuzzer's buffer.
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
-                                                     static_cast<qsizetype>(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const auto wave = ParseWave(bytes);
     if (!wave) return 0;
     if (wave->channels < 1 || wave->channels > 2) std::abort();

@@ -18,7 +18,8 @@ quint16 U16(const QByteArray& b, qsizetype at) {
 }  // namespace
 
 std::optional<WaveData> ParseWave(const QByteArray& bytes) {
-    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE") return std::nullopt;
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+        return std::nullopt;
     std::optional<WaveData> format;
     qsizetype at = 12;
     while (at + 8 <= bytes.size()) {
@@ -32,7 +33,8 @@ std::optional<WaveData> ParseWave(const QByteArray& bytes) {
             const int channels = U16(bytes, body + 2), bits = U16(bytes, body + 14);
             const quint32 rate = U32(bytes, body + 4);
             if (U16(bytes, body) != 1 || channels < 1 || channels > 2) return std::nullopt;
-            if (rate == 0 || rate > kMaxSampleRate || (bits != 8 && bits != 16)) return std::nullopt;
+            if (rate == 0 || rate > kMaxSampleRate || (bits != 8 && bits != 16))
+                return std::nullopt;
             format = WaveData{static_cast<int>(rate), channels, bits, {}};
         } else if (id == "data" && format) {
             format->samples = bytes.mid(body, size);

@@ -27,14 +27,16 @@ std::vector<QRect> CardBoxes() {
 // Mean difference per colour channel (0 to 255) of two images of one size inside the boxes,
 // given in logical pixels of images at `ratio`.
 double MeanDifference(const QImage& a, const QImage& b, int ratio) {
-    const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+    const QImage x = a.convertToFormat(QImage::Format_RGB32),
+                 y = b.convertToFormat(QImage::Format_RGB32);
     double sum = 0;
     long count = 0;
     for (const QRect& box : CardBoxes()) {
         for (int py = box.top() * ratio; py < (box.bottom() + 1) * ratio; ++py) {
             for (int px = box.left() * ratio; px < (box.right() + 1) * ratio; ++px) {
                 const QRgb p = x.pixel(px, py), q = y.pixel(px, py);
-                sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+                sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                       std::abs(qBlue(p) - qBlue(q));
                 count += 3;
             }
         }
@@ -73,7 +75,8 @@ TEST_F(PixelRatioTest, FacesAreDrawnAtTheScreensResolution) {
     // A game under way with a card in every place.
     MainForm& f = MainForm::instance();
     f.show();
-    TableCards = {CardOf(3, 12), CardOf(1, 1), CardOf(2, 10), CardOf(3, 13), CardOf(4, 11), CardOf(4, 7)};
+    TableCards = {CardOf(3, 12), CardOf(1, 1),  CardOf(2, 10),
+                  CardOf(3, 13), CardOf(4, 11), CardOf(4, 7)};
     FirstSelection = false;
     GameInProgress = true;
     QScreen* const one = ScreenOfRatio(1);
@@ -86,7 +89,8 @@ TEST_F(PixelRatioTest, FacesAreDrawnAtTheScreensResolution) {
     ASSERT_EQ(twice.size(), single.size() * 2);
 
     // The same picture: halved, it is close to the one at ratio 1.
-    const QImage halved = twice.scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage halved =
+        twice.scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     EXPECT_LT(MeanDifference(halved, single, 1), 4.0);
     // But finer: neither way of enlarging the picture at ratio 1 gives it.
     for (Qt::TransformationMode mode : {Qt::FastTransformation, Qt::SmoothTransformation}) {

@@ -22,7 +22,8 @@ QByteArray U32(quint32 v) {
 }
 
 // A chunk: id, size (the body's unless given) and body, with the pad byte an odd body needs.
-QByteArray Chunk(const char* id, const QByteArray& body, std::optional<quint32> size = {}, bool pad = true) {
+QByteArray Chunk(const char* id, const QByteArray& body, std::optional<quint32> size = {},
+                 bool pad = true) {
     QByteArray c = QByteArray(id, 4) + U32(size.value_or(static_cast<quint32>(body.size()))) + body;
     if (pad && body.size() % 2 == 1) c += '\0';
     return c;
@@ -64,8 +65,10 @@ TEST(WaveFile, ReadsPcmAndRefusesEverythingElse) {
         {"16-bit stereo", Riff(Fmt(2, 44100, 16) + data), Expected{44100, 2, 16, kSamples}},
         {"8-bit mono", Riff(Fmt(1, 8000, 8) + data), Expected{8000, 1, 8, kSamples}},
         {"8-bit stereo", Riff(Fmt(2, 11025, 8) + data), Expected{11025, 2, 8, kSamples}},
-        {"format chunk with an extension size", Riff(Chunk("fmt ", FmtBody(1, 1, 22050, 16) + U16(0)) + data), mono16},
-        {"unknown chunks before and between", Riff(Chunk("LIST", "INFOabcd") + fmt16 + Chunk("fact", U32(4)) + data), mono16},
+        {"format chunk with an extension size",
+         Riff(Chunk("fmt ", FmtBody(1, 1, 22050, 16) + U16(0)) + data), mono16},
+        {"unknown chunks before and between",
+         Riff(Chunk("LIST", "INFOabcd") + fmt16 + Chunk("fact", U32(4)) + data), mono16},
         {"odd-sized chunk with its pad byte", Riff(Chunk("junk", "abc") + fmt16 + data), mono16},
         {"odd-sized data at the end without a pad byte",
          Riff(fmt16 + Chunk("data", "xyz", {}, false)), Expected{22050, 1, 16, "xyz"}},
@@ -73,7 +76,8 @@ TEST(WaveFile, ReadsPcmAndRefusesEverythingElse) {
         {"the first data chunk counts", Riff(fmt16 + data + Chunk("data", "zz")), mono16},
         {"what follows the data is not read", Riff(fmt16 + data + "RIFF\xff\xff\xff\xff"), mono16},
         {"the RIFF size is not relied on", riffSizeWrong, mono16},
-        {"sample rate at the top of the range", Riff(Fmt(1, 768000, 16) + data), Expected{768000, 1, 16, kSamples}},
+        {"sample rate at the top of the range", Riff(Fmt(1, 768000, 16) + data),
+         Expected{768000, 1, 16, kSamples}},
 
         {"empty", {}, std::nullopt},
         {"shorter than a RIFF header", Riff({}).left(11), std::nullopt},
@@ -83,15 +87,22 @@ TEST(WaveFile, ReadsPcmAndRefusesEverythingElse) {
         {"no data chunk", Riff(fmt16), std::nullopt},
         {"no format chunk", Riff(data), std::nullopt},
         {"data before the format", Riff(data + fmt16), std::nullopt},
-        {"missing pad byte shifts the next chunk", Riff(Chunk("junk", "abc", {}, false) + fmt16 + data), std::nullopt},
+        {"missing pad byte shifts the next chunk",
+         Riff(Chunk("junk", "abc", {}, false) + fmt16 + data), std::nullopt},
         {"format chunk cut short", Riff(fmt16.left(18)), std::nullopt},
         {"chunk header cut short", Riff(fmt16 + "dat"), std::nullopt},
         {"data larger than the file", Riff(fmt16 + Chunk("data", kSamples, 100)), std::nullopt},
-        {"data size at the 32-bit limit", Riff(fmt16 + Chunk("data", kSamples, 0xFFFFFFFFu)), std::nullopt},
-        {"unknown chunk larger than the file", Riff(Chunk("LIST", "ab", 0x7FFFFFF0u) + fmt16 + data), std::nullopt},
-        {"format chunk too small", Riff(Chunk("fmt ", FmtBody(1, 1, 22050, 16).left(14)) + data), std::nullopt},
-        {"floating-point samples", Riff(Chunk("fmt ", FmtBody(3, 1, 22050, 32)) + data), std::nullopt},
-        {"extensible format", Riff(Chunk("fmt ", FmtBody(0xFFFE, 1, 22050, 16) + U16(22) + QByteArray(22, 'x')) + data), std::nullopt},
+        {"data size at the 32-bit limit", Riff(fmt16 + Chunk("data", kSamples, 0xFFFFFFFFu)),
+         std::nullopt},
+        {"unknown chunk larger than the file",
+         Riff(Chunk("LIST", "ab", 0x7FFFFFF0u) + fmt16 + data), std::nullopt},
+        {"format chunk too small", Riff(Chunk("fmt ", FmtBody(1, 1, 22050, 16).left(14)) + data),
+         std::nullopt},
+        {"floating-point samples", Riff(Chunk("fmt ", FmtBody(3, 1, 22050, 32)) + data),
+         std::nullopt},
+        {"extensible format",
+         Riff(Chunk("fmt ", FmtBody(0xFFFE, 1, 22050, 16) + U16(22) + QByteArray(22, 'x')) + data),
+         std::nullopt},
         {"no channels", Riff(Fmt(0, 22050, 16) + data), std::nullopt},
         {"three channels", Riff(Fmt(3, 22050, 16) + data), std::nullopt},
         {"24-bit samples", Riff(Fmt(1, 22050, 24) + data), std::nullopt},
@@ -123,7 +134,8 @@ TEST(WaveFile, SilenceIsTheMiddleOfTheSampleRange) {
 
 // Every cut of a file before the end of its data is refused; none is read beyond its end.
 TEST(WaveFile, EveryTruncationIsRefusedUntilTheDataIsWhole) {
-    const QByteArray whole = Riff(Chunk("LIST", "abc") + Fmt(2, 44100, 16) + Chunk("data", kSamples));
+    const QByteArray whole =
+        Riff(Chunk("LIST", "abc") + Fmt(2, 44100, 16) + Chunk("data", kSamples));
     for (qsizetype n = 0; n < whole.size(); ++n) {
         // A copy of exactly n bytes, so that a read past the end is a read past the allocation.
         const QByteArray cut(whole.constData(), n);
@@ -134,7 +146,8 @@ TEST(WaveFile, EveryTruncationIsRefusedUntilTheDataIsWhole) {
 
 // The game's own sounds, as the build makes them, are what the reader was written for.
 TEST(WaveFile, TheGameSoundsAreRead) {
-    for (const char* name : {"keybd1.wav", "crystal.wav", "floop_be.wav", "space152.wav", "boingg.wav", "Chime_2.wav"}) {
+    for (const char* name : {"keybd1.wav", "crystal.wav", "floop_be.wav", "space152.wav",
+                             "boingg.wav", "Chime_2.wav"}) {
         QFile file(QStringLiteral(ZARVELO_BIN_DIR "/") + QLatin1String(name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
         const QByteArray bytes = file.readAll();
