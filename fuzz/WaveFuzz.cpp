@@ -13,16 +13,18 @@ using zarvelo::platform::WaveData;
 
 namespace {
 
-QByteArray Le(quint32 v, int bytes) {
+// The low bytes of v, least significant first.
+QByteArray Le(qint64 v, int bytes) {
     QByteArray b(4, '\0');
-    qToLittleEndian(v, b.data());
+    qToLittleEndian(static_cast<quint32>(v), b.data());
     return b.left(bytes);
 }
 
 QByteArray Plain(const WaveData& w) {
-    const quint32 align = static_cast<quint32>(w.channels * w.bitsPerSample / 8);
+    const qint64 align = w.channels * w.bitsPerSample / 8;
     const QByteArray fmt = Le(1, 2) + Le(w.channels, 2) + Le(w.sampleRate, 4) +
-                           Le(w.sampleRate * align, 4) + Le(align, 2) + Le(w.bitsPerSample, 2);
+                           Le(qint64{w.sampleRate} * align, 4) + Le(align, 2) +
+                           Le(w.bitsPerSample, 2);
     QByteArray chunks = "fmt " + Le(16, 4) + fmt + "data" + Le(w.samples.size(), 4) + w.samples;
     if (w.samples.size() % 2) chunks += '\0';
     return "RIFF" + Le(4 + chunks.size(), 4) + "WAVE" + chunks;
