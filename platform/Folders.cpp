@@ -18,8 +18,7 @@ QString ProgramDirectory() {
 void SetProgramDirectory(const QString& directory) { g_programDirectory = directory; }
 
 QString ProgramFilePath(const QString& fileName) {
-    // The directory and the name are joined by a backslash on the original platform; here the
-    // native separator does that job.
+    // Joined with the separator of the system the game runs on, so the path works everywhere.
     return QDir(ProgramDirectory()).filePath(fileName);
 }
 

@@ -8,7 +8,7 @@ namespace zarvelo::platform {
 QString ProgramDirectory();
 void SetProgramDirectory(const QString& directory);  // tests; empty restores the real one
 
-// The program's directory, followed by a backslash and the file name, as a usable local path.
+// The program's directory joined with the file name, as a usable local path.
 QString ProgramFilePath(const QString& fileName);
 
 }  // namespace zarvelo::platform
