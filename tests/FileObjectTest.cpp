@@ -22,16 +22,6 @@ namespace {
 class FileObjectTest : public GameFixture {
 protected:
     QString Path(const QString& name) const { return QDir(directory.path()).filePath(name); }
-    QByteArray Read(const QString& name) const {
-        QFile file(Path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    void Write(const QString& name, const QByteArray& bytes) const {
-        QFile file(Path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QStringList Files() const { return QDir(directory.path()).entryList(QDir::Files, QDir::Name); }
 };
 
 TEST_F(FileObjectTest, FirstRunFindsNothingAndWritesThreeFiles) {

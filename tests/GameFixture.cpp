@@ -1,6 +1,10 @@
 // Setting up and tearing down the shared test fixture.
 #include "tests/GameFixture.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -17,6 +21,8 @@
 #include "tables/PlayerData.h"
 #include "tables/PointTables.h"
 #include "windows/MainForm.h"
+#include "windows/SecondaryForms.h"
+#include "windows/SingleWindow.h"
 #include "windows/TableView.h"
 
 namespace zarvelo::testing {
@@ -70,6 +76,36 @@ MainForm& GameFixture::StartWithRow(const std::vector<CardNumber>& row,
     ArrangeDeal(row, rest);
     Win = 0;
     return f;
+}
+
+QByteArray GameFixture::Read(const QString& name) const {
+    QFile file(QDir(directory.path()).filePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void GameFixture::Write(const QString& name, const QByteArray& bytes) const {
+    QFile file(QDir(directory.path()).filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QStringList GameFixture::Files() const {
+    return QDir(directory.path()).entryList(QDir::Files, QDir::Name);
+}
+
+void GameFixture::Activate(QWidget* window) {
+    QEvent event(QEvent::WindowActivate);
+    QApplication::sendEvent(window, &event);
+}
+
+void GameFixture::EnterName(const QString& name) {
+    MainForm::instance().MenuEnterUserName->trigger();
+    EnterNameForm& form = SingleWindow<EnterNameForm>::instance();
+    Activate(&form);
+    form.StartingTextPlayer->selectAll();
+    QTest::keyClicks(form.StartingTextPlayer, name);
+    QTest::mouseClick(form.StartingButton, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void GameFixture::ArrangeDeal(const std::vector<CardNumber>& row,

@@ -14,6 +14,7 @@
 #include "state/GameState.h"
 
 class QPushButton;
+class QWidget;
 
 namespace zarvelo {
 class MainForm;
@@ -42,6 +43,16 @@ protected:
 
     // Lays out the current deal: the five row cards and the cards still to come, in order.
     void ArrangeDeal(const std::vector<CardNumber>& row, const std::vector<CardNumber>& rest);
+
+    // Files of this test's folder, by name, and the names of all of them.
+    QByteArray Read(const QString& name) const;
+    void Write(const QString& name, const QByteArray& bytes) const;
+    QStringList Files() const;
+
+    // A window told it is the active one, as the window system would.
+    static void Activate(QWidget* window);
+    // Opens the name entry from the menu, types a name and presses OK.
+    static void EnterName(const QString& name);
 
     QTemporaryDir directory;
     std::unique_ptr<platform::MessageBoxRecorder> boxes;

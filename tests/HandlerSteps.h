@@ -253,16 +253,6 @@ protected:
         Forget();
     }
 
-    QByteArray Read(const QString& name) const {
-        QFile file(QDir(directory.path()).filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    void Write(const QString& name, const QByteArray& bytes) const {
-        QFile file(QDir(directory.path()).filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
     std::vector<Moment> timeline;
 
 private:

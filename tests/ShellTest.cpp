@@ -52,34 +52,6 @@ protected:
     }
 
     void Quit() { MainForm::instance().MenuQuit->trigger(); }
-
-    QByteArray Read(const QString& name) const {
-        QFile file(QDir(directory.path()).filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    void Write(const QString& name, const QByteArray& bytes) const {
-        QFile file(QDir(directory.path()).filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QStringList Files() const { return QDir(directory.path()).entryList(QDir::Files, QDir::Name); }
-
-    static void Activate(QWidget* window) {
-        QEvent event(QEvent::WindowActivate);
-        QApplication::sendEvent(window, &event);
-    }
-
-    // Opens the name entry from the menu, types a name and presses OK.
-    EnterNameForm& EnterName(const QString& name) {
-        MainForm::instance().MenuEnterUserName->trigger();
-        EnterNameForm& form = SingleWindow<EnterNameForm>::instance();
-        Activate(&form);
-        form.StartingTextPlayer->selectAll();
-        QTest::keyClicks(form.StartingTextPlayer, name);
-        QTest::mouseClick(form.StartingButton, Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return form;
-    }
 };
 
 TEST_F(ShellTest, FirstRunStartsWithANewPlayerAndSavesThreeFiles) {
@@ -152,8 +124,7 @@ TEST_F(ShellTest, QuittingAfterAGameOverDoesNotWarn) {
 
 TEST_F(ShellTest, OkWithoutAChangeWritesNothingAndKeepsTheTable) {
     RunMain();
-    EnterNameForm& form = EnterName("NewPlayer");
-    (void)form;
+    EnterName("NewPlayer");
     EXPECT_FALSE(SingleWindow<EnterNameForm>::exists());
     EXPECT_TRUE(Files().isEmpty());
     EXPECT_EQ(DeckPosition, 0);

@@ -58,18 +58,6 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return started;
     }
-
-    // Opens the name entry from the menu, types a name and presses OK.
-    void EnterName(const QString& name) {
-        MainForm::instance().MenuEnterUserName->trigger();
-        EnterNameForm& form = SingleWindow<EnterNameForm>::instance();
-        QEvent activate(QEvent::WindowActivate);
-        QApplication::sendEvent(&form, &activate);
-        form.StartingTextPlayer->selectAll();
-        QTest::keyClicks(form.StartingTextPlayer, name);
-        QTest::mouseClick(form.StartingButton, Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
 };
 
 TEST_F(StartUpStepsTest, TheChimeComesOnceEverythingIsSetAndBeforeTheSplash) {
