@@ -1,6 +1,7 @@
 // Ending the program from outside: termination signals, the end of the desktop session, a quit
-// that bypasses the window. Signals reach the event loop through a socket pair: the handler only
-// writes the signal's number into it, and everything else runs on the user-interface thread.
+// nobody chose in the game, the loss of the display. Signals reach the event loop through a
+// socket pair: the handler only writes the signal's number into it, and everything else runs on
+// the user-interface thread. Whatever box is open then, the saves run and the process ends.
 #include "app/Shutdown.h"
 
 #include <signal.h>
@@ -12,9 +13,11 @@
 #include <QSocketNotifier>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 #include "files/FileObject.h"
 #include "platform/MessageBox.h"
+#include "platform/SingleCopy.h"
 #include "state/GameState.h"
 #include "windows/MainForm.h"
 
@@ -24,6 +27,9 @@ namespace {
 
 constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
 int g_sockets[2] = {-1, -1};  // the handler writes into [0], the event loop reads [1]
+std::function<void(int)> g_processEnd;
+QtMessageHandler g_qtHandler = nullptr;
+bool g_watching = false;  // off again in tests that are done with it
 
 extern "C" void OnSignal(int number) {
     const int saved = errno;
@@ -38,6 +44,35 @@ void SetHandler(void (*handler)(int)) {
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (int number : kSignals) ::sigaction(number, &action, nullptr);
+}
+
+// The session manager's end and a quit asked of the application while a box is open arrive as a
+// quit event that the open box would refuse; a quit after the closing saves passes on.
+class QuitWatch : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Quit || watched != QCoreApplication::instance()) return false;
+        if (!g_watching || !MainForm::exists() || MainForm::instance().Saved()) return false;
+        EndUnattended();
+        return true;
+    }
+};
+
+// Qt ends the process on its own when the display connection breaks, after saying so.
+void WatchForLostDisplay(QtMsgType type, const QMessageLogContext& context,
+                         const QString& message) {
+    if (g_qtHandler) g_qtHandler(type, context, message);
+    const bool lost = message.startsWith(QLatin1String("The X11 connection broke")) ||
+                      message.startsWith(QLatin1String("The Wayland connection"));
+    if (g_watching && lost) EndUnattended(1);
+}
+
+// For an exit from deep inside a library, with the main loop still on the stack.
+extern "C" void SaveAtExit() {
+    if (g_watching && MainForm::exists() && !MainForm::instance().Saved()) EndUnattended(1);
 }
 
 }  // namespace
@@ -58,22 +93,34 @@ void SaveWhenEndedFromOutside() {
         });
         QObject::connect(app, &QGuiApplication::commitDataRequest, app,
                          [](QSessionManager&) { SaveForSessionEnd(); });
-        QObject::connect(app, &QCoreApplication::aboutToQuit, app, [] { SaveUnattended(); });
+        // A quit that bypasses all of the above still leaves the files right.
+        QObject::connect(app, &QCoreApplication::aboutToQuit, app, [] {
+            if (!g_watching || !MainForm::exists() || MainForm::instance().Saved()) return;
+            platform::SetUnattended(true);
+            MainForm::instance().SaveClosing();
+        });
+        app->installEventFilter(new QuitWatch(app));
+        g_qtHandler = qInstallMessageHandler(WatchForLostDisplay);
+        std::atexit(SaveAtExit);
     }
+    g_watching = true;
     SetHandler(OnSignal);
 }
 
-void EndUnattended() {
+void EndUnattended(int status) {
     if (!MainForm::exists()) return;
     platform::SetUnattended(true);
-    // Inside the box of a close already under way, that close saves once the box is gone.
-    if (!MainForm::instance().close()) QApplication::quit();
-}
-
-void SaveUnattended() {
-    if (!MainForm::exists() || MainForm::instance().Unloaded()) return;
-    platform::SetUnattended(true);
-    MainForm::instance().UnloadOnce();
+    MainForm& form = MainForm::instance();
+    if (!form.Saved()) form.SaveClosing();
+    if (g_processEnd) {
+        g_processEnd(status);
+        return;
+    }
+    platform::ReleaseDataFolder();
+    std::fflush(stdout);
+    std::fflush(stderr);
+    // Nothing is left to do; tearing the libraries down could only fail.
+    std::_Exit(status);
 }
 
 void SaveForSessionEnd() {
@@ -87,6 +134,11 @@ void SaveForSessionEnd() {
     if (attended) platform::SetUnattended(false);
 }
 
-void RestoreSignalDefaults() { SetHandler(SIG_DFL); }
+void SetProcessEnd(std::function<void(int)> end) { g_processEnd = std::move(end); }
+
+void RestoreSignalDefaults() {
+    g_watching = false;
+    SetHandler(SIG_DFL);
+}
 
 }  // namespace zarvelo

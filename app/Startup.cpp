@@ -3,10 +3,14 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <cstdio>
 
 #include "artwork/LogoPainter.h"
 #include "files/FileObject.h"
 #include "platform/Clock.h"
+#include "platform/DataFiles.h"
+#include "platform/MessageBox.h"
+#include "platform/SingleCopy.h"
 #include "platform/Sound.h"
 #include "platform/WindowOnScreen.h"
 #include "rules/Dealing.h"
@@ -26,7 +30,42 @@ namespace {
 constexpr int kSplashMilliseconds = 1300;
 // How long a window manager may take to map the splash before start-up goes on without it.
 constexpr int kSplashMapTimeoutMilliseconds = 2000;
+void BringToFront() {
+    if (!MainForm::exists()) return;
+    MainForm& form = MainForm::instance();
+    if (form.isMinimized()) form.showNormal();
+    form.raise();
+    form.activateWindow();
+}
+
 }  // namespace
+
+bool TakeDataFolder() {
+    const QString folder = platform::DataDirectory();
+    QString holder;
+    switch (platform::ClaimDataFolder(folder, BringToFront, &holder)) {
+        case platform::FolderClaim::Ours:
+            // No other copy is in the middle of a save: what a killed one left can go.
+            platform::RemoveLeftoverTemporaryFiles(folder);
+            return true;
+        case platform::FolderClaim::Unlockable:
+            std::fprintf(stderr, "zarvelo: %s\n", qPrintable(holder));
+            return true;
+        case platform::FolderClaim::Raised:
+            std::fprintf(stderr,
+                         "zarvelo: the game is already running with the data in %s (%s); its "
+                         "window is brought to the front\n",
+                         qPrintable(folder), qPrintable(holder));
+            return false;
+        case platform::FolderClaim::HeldBy: break;
+    }
+    platform::ShowMessageBox(QStringLiteral("The game is already running with the players' data "
+                                            "in\n%1\n(%2).\n\nOnly one copy can play on the "
+                                            "same data at a time.")
+                                 .arg(folder, holder),
+                             QString(), platform::MessageIcon::Information);
+    return false;
+}
 
 void InitializeProgramState() {
     FirstSelection = true;
@@ -80,6 +119,7 @@ bool Main() {
     ShowMainWindow();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     platform::TraceMoment("main");
+    ReportDataProblems();
     return true;
 }
 

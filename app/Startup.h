@@ -3,6 +3,10 @@
 
 namespace zarvelo {
 
+// Takes this copy's data folder for the game; when another copy already plays on it, brings
+// that one to the front (or says that it runs) and returns false: this start then ends.
+bool TakeDataFolder();
+
 // Readies everything, shows the splash for its while and then the main window; returns false
 // when the program must end.
 bool Main();

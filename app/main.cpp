@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("zarvelo"));  // also the window class
     // Docks match the window to its desktop entry by this name (Wayland's app id).
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zarvelo.Zarvelo"));
+    if (!zarvelo::TakeDataFolder()) return 0;
     if (!zarvelo::Main()) return 1;
     zarvelo::SaveWhenEndedFromOutside();
     zarvelo::platform::ReturnFreedMemory();

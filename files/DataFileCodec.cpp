@@ -2,6 +2,7 @@
 #include "files/DataFileCodec.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <limits>
 
 #include "platform/TextEncoding.h"
@@ -20,8 +21,6 @@ QByteArray Line(const QStringList& fields) {
     return platform::EncodeCp932Lossy(fields.join(QLatin1Char(','))) + "\r\n";
 }
 
-bool IsLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
-
 }  // namespace
 
 QByteArray EncodePlayerLine(const PlayerRecordType& r) {
@@ -34,45 +33,51 @@ QByteArray EncodeRankingLine(const RankingEntry& e) {
                  Quoted(e.PlayerName), DateText(e.Date)});
 }
 
-std::vector<Field> SplitFields(const QByteArray& bytes) {
+QStringList TextLines(const QByteArray& file) {
+    // Old editors end a text file with an end-of-file mark; nothing after it is data. The byte
+    // never occurs inside a code-page 932 character.
+    const qsizetype mark = file.indexOf('\x1a');
+    const QByteArray bytes = mark < 0 ? file : file.left(mark);
     // Editors that add a byte-order mark have written the file in UTF-8.
     static const QByteArray kUtf8Mark("\xEF\xBB\xBF");
     const QString text = bytes.startsWith(kUtf8Mark)
                              ? QString::fromUtf8(bytes.mid(kUtf8Mark.size()))
                              : platform::DecodeCp932(bytes);
+    static const QRegularExpression kLineEnd(QStringLiteral("[\r\n]"));
+    QStringList lines;
+    for (const QString& line : text.split(kLineEnd))
+        if (!line.trimmed().isEmpty()) lines << line;
+    return lines;
+}
+
+std::vector<Field> SplitFields(const QString& text) {
     std::vector<Field> fields;
     const qsizetype n = text.size();
     qsizetype i = 0;
     while (i < n) {
         while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t'))) ++i;
-        if (i >= n) break;
-        if (IsLineEnd(text[i])) {  // a blank line holds no field
-            ++i;
-            continue;
-        }
         Field field;
-        const QChar open = text[i];
+        const QChar open = i < n ? text[i] : QChar();
         if (open == QLatin1Char('"') || open == QLatin1Char('#')) {
             const qsizetype close = text.indexOf(open, i + 1);
-            const qsizetype end = close < 0 ? n : close;
-            field.text = text.mid(i + 1, end - i - 1);
+            if (close < 0) {  // an unclosed quote or date makes no field
+                fields.push_back(Field{text.mid(i), Field::Broken});
+                return fields;
+            }
+            field.text = text.mid(i + 1, close - i - 1);
             field.kind = open == QLatin1Char('"') ? Field::Quoted : Field::Dated;
-            i = close < 0 ? n : close + 1;
+            i = close + 1;
             // Anything between the closing mark and the separator belongs to no field.
-            while (i < n && text[i] != QLatin1Char(',') && !IsLineEnd(text[i])) ++i;
+            while (i < n && text[i] != QLatin1Char(',')) ++i;
         } else {
             const qsizetype start = i;
-            while (i < n && text[i] != QLatin1Char(',') && !IsLineEnd(text[i])) ++i;
+            while (i < n && text[i] != QLatin1Char(',')) ++i;
             field.text = text.mid(start, i - start).trimmed();
         }
         fields.push_back(field);
-        if (i < n && text[i] == QLatin1Char(',')) {
-            ++i;
-            // A comma right before a line end or the end leaves one empty field.
-            qsizetype j = i;
-            while (j < n && (text[j] == QLatin1Char(' ') || text[j] == QLatin1Char('\t'))) ++j;
-            if (j >= n || IsLineEnd(text[j])) fields.push_back(Field{});
-        }
+        if (i >= n) break;
+        ++i;                                    // the comma
+        if (i >= n) fields.push_back(Field{});  // a comma at the end leaves one empty field
     }
     return fields;
 }
@@ -107,51 +112,66 @@ std::optional<QDate> ParseDate(const Field& field) {
 }
 
 namespace {
+
 std::optional<QString> ParseText(const Field& field) {
-    if (field.kind == Field::Dated || field.text.isEmpty()) return std::nullopt;
+    if (field.kind == Field::Dated || field.kind == Field::Broken || field.text.isEmpty())
+        return std::nullopt;
     return field.text;
 }
-}  // namespace
 
-PlayerRecordType DecodePlayerFile(const QByteArray& bytes, const PlayerRecordType& fallback) {
-    const std::vector<Field> fields = SplitFields(bytes);
-    PlayerRecordType record = fallback;
-    if (fields.empty()) return record;
-    // Records are read one after the other; the last one, even a partial one, is what stays.
-    const size_t last = (fields.size() - 1) / 4 * 4;
-    auto at = [&](size_t k) -> const Field* {
-        return last + k < fields.size() ? &fields[last + k] : nullptr;
-    };
-    if (const Field* f = at(0)) record.Name = ParseText(*f).value_or(fallback.Name);
-    if (const Field* f = at(1)) record.Credit = ParseNumber(*f).value_or(fallback.Credit);
-    if (const Field* f = at(2))
-        record.BankruptCount = ParseNumber(*f).value_or(fallback.BankruptCount);
-    if (const Field* f = at(3)) record.GamesPlayed = ParseNumber(*f).value_or(fallback.GamesPlayed);
-    // Credit and counts are never negative in play.
-    if (record.Credit < 0) record.Credit = 0;
-    if (record.BankruptCount < 0) record.BankruptCount = fallback.BankruptCount;
-    if (record.GamesPlayed < 0) record.GamesPlayed = fallback.GamesPlayed;
-    return record;
+// The fields of a line when it has exactly the given number of them.
+std::optional<std::vector<Field>> Record(const QString& line, size_t count) {
+    std::vector<Field> fields = SplitFields(line);
+    if (fields.size() != count) return std::nullopt;
+    return fields;
 }
 
-std::array<RankingEntry, kRankingSize> DecodeRankingFile(const QByteArray& bytes,
-                                                         const RankingEntry& fallback) {
+std::optional<PlayerRecordType> PlayerRecordOf(const QString& line) {
+    const auto f = Record(line, 4);
+    if (!f) return std::nullopt;
+    const auto name = ParseText((*f)[0]);
+    const auto credit = ParseNumber((*f)[1]);
+    const auto bankrupt = ParseNumber((*f)[2]);
+    const auto games = ParseNumber((*f)[3]);
+    if (!name || !credit || !bankrupt || !games) return std::nullopt;
+    // Credit and counts are never negative in play.
+    const PlayerRecordType fresh = NewPlayerRecord();
+    return PlayerRecordType{*name, std::max<Counter>(*credit, 0),
+                            *bankrupt < 0 ? fresh.BankruptCount : *bankrupt,
+                            *games < 0 ? fresh.GamesPlayed : *games};
+}
+
+std::optional<RankingEntry> RankingEntryOf(const QString& line) {
+    const auto f = Record(line, 5);
+    if (!f) return std::nullopt;
+    const auto cards = ParseNumber((*f)[0]);
+    const auto stage = ParseNumber((*f)[1]);
+    const auto score = ParseNumber((*f)[2]);
+    const auto name = ParseText((*f)[3]);
+    const auto date = ParseDate((*f)[4]);
+    if (!cards || !stage || !score || !name || !date) return std::nullopt;
+    return RankingEntry{*cards, *stage, *score, *name, *date};
+}
+
+}  // namespace
+
+std::optional<PlayerRecordType> DecodePlayerFile(const QByteArray& bytes) {
+    std::optional<PlayerRecordType> last;
+    for (const QString& line : TextLines(bytes))
+        if (auto record = PlayerRecordOf(line)) last = std::move(record);
+    return last;
+}
+
+std::optional<std::array<RankingEntry, kRankingSize>> DecodeRankingFile(
+    const QByteArray& bytes, const RankingEntry& fallback) {
     std::array<RankingEntry, kRankingSize> ranking;
     ranking.fill(fallback);
-    const std::vector<Field> fields = SplitFields(bytes);
+    size_t complete = 0;
     // Entries fill positions 1 to 5 over and over, as a reader looping to the end would.
-    for (size_t start = 0; start < fields.size(); start += 5) {
-        RankingEntry& e = ranking[(start / 5) % kRankingSize];
-        e = fallback;
-        auto at = [&](size_t k) -> const Field* {
-            return start + k < fields.size() ? &fields[start + k] : nullptr;
-        };
-        if (const Field* f = at(0)) e.Cards = ParseNumber(*f).value_or(fallback.Cards);
-        if (const Field* f = at(1)) e.Stage = ParseNumber(*f).value_or(fallback.Stage);
-        if (const Field* f = at(2)) e.Score = ParseNumber(*f).value_or(fallback.Score);
-        if (const Field* f = at(3)) e.PlayerName = ParseText(*f).value_or(fallback.PlayerName);
-        if (const Field* f = at(4)) e.Date = ParseDate(*f).value_or(fallback.Date);
+    for (const QString& line : TextLines(bytes)) {
+        if (auto entry = RankingEntryOf(line)) ranking[complete++ % kRankingSize] = *entry;
     }
+    if (complete == 0) return std::nullopt;
     return ranking;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -17,20 +18,23 @@ QByteArray EncodeRankingLine(const RankingEntry& entry);
 // A field as read: its text, and whether it stood in quotes or between hash signs.
 struct Field {
     QString text;
-    enum Kind { Plain, Quoted, Dated } kind = Plain;
+    enum Kind { Plain, Quoted, Dated, Broken } kind = Plain;
 };
 
-// Splits a file into fields at commas and line ends outside quotes.
-std::vector<Field> SplitFields(const QByteArray& bytes);
+// Splits one line into fields at commas outside quotes.
+std::vector<Field> SplitFields(const QString& line);
 
-// The player record a file holds: the last record in it, field by field over the fallback
-// where a field is missing or of the wrong kind.
-PlayerRecordType DecodePlayerFile(const QByteArray& bytes, const PlayerRecordType& fallback);
+// The lines of a file as text: up to an end-of-file mark (0x1A), without blank lines.
+QStringList TextLines(const QByteArray& bytes);
 
-// The ranking a file holds, entries in file order; a missing or broken field takes the
-// fallback entry's value.
-std::array<RankingEntry, kRankingSize> DecodeRankingFile(const QByteArray& bytes,
-                                                         const RankingEntry& fallback);
+// The last complete record of a player file (a line of a name and three numbers), or nothing
+// when it holds none. Other lines, such as stray bytes after the last record, are ignored.
+std::optional<PlayerRecordType> DecodePlayerFile(const QByteArray& bytes);
+
+// The ranking a file holds: its complete lines in file order, over fallback entries where it
+// has fewer than five; nothing when it holds no complete line.
+std::optional<std::array<RankingEntry, kRankingSize>> DecodeRankingFile(
+    const QByteArray& bytes, const RankingEntry& fallback);
 
 std::optional<Counter> ParseNumber(const Field& field);
 std::optional<QDate> ParseDate(const Field& field);

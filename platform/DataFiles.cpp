@@ -3,10 +3,14 @@
 
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 #include <QStandardPaths>
 #include <cstdio>
+#include <utility>
 
 #include "platform/Folders.h"
 #include "platform/SafeFiles.h"
@@ -22,6 +26,8 @@ struct Choice {
 };
 QString g_dataDirectory;
 Choice g_choice;
+QStringList g_notices;
+QSet<QString> g_refused;  // unreadable files that could not be moved aside
 
 // An installed copy has this file beside it. Its folder belongs to the system even where it can
 // be written (by root, say), and files left there would outlive the package.
@@ -29,48 +35,40 @@ const QString kInstalledMarker = QStringLiteral("installed-copy");
 
 // In the user's folder: the program folders, one a line, whose data moved there.
 const QString kMovedCopies = QStringLiteral("moved-copies");
+// In a program folder whose data moved: the folder it moved to, so that the choice holds
+// whatever the environment says the user's folder is.
+const QString kDataFolderRecord = QStringLiteral("data-folder");
+
+// The data files a folder may hold, to tell whether it holds a set of data.
+const QStringList kSetFiles = {QStringLiteral("default.dat"), QStringLiteral("Ranking.dat")};
+
+QString ReadText(const QString& path) {
+    const auto read = ReadRegularFile(path, 64 * 1024);
+    return read.bytes && !read.truncated ? QString::fromUtf8(*read.bytes) : QString();
+}
 
 QStringList MovedCopies(const QString& users) {
-    const auto read = ReadRegularFile(QDir(users).filePath(kMovedCopies), 64 * 1024);
-    return read.bytes ? QString::fromUtf8(*read.bytes).split(QLatin1Char('\n'), Qt::SkipEmptyParts)
-                      : QStringList();
+    return ReadText(QDir(users).filePath(kMovedCopies))
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+void WriteRecord(const QString& path, const QByteArray& bytes) {
+    QString error;
+    if (!ReplaceRegularFile(path, bytes, &error))
+        std::fprintf(stderr, "zarvelo: %s: %s\n", qPrintable(path), qPrintable(error));
 }
 
 void RememberMove(const QString& users, const QString& program) {
     QStringList copies = MovedCopies(users);
     copies << program;
-    QString error;
-    if (!ReplaceRegularFile(QDir(users).filePath(kMovedCopies),
-                            (copies.join(QLatin1Char('\n')) + '\n').toUtf8(), &error))
-        std::fprintf(stderr, "zarvelo: %s: %s\n", qPrintable(QDir(users).filePath(kMovedCopies)),
-                     qPrintable(error));
+    WriteRecord(QDir(users).filePath(kMovedCopies),
+                (copies.join(QLatin1Char('\n')) + '\n').toUtf8());
 }
 
-const Choice& Chosen() {
-    const QString program = QDir(ProgramDirectory()).absolutePath();
-    const QString users = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (g_choice.program == program && g_choice.users == users && !g_choice.home.isEmpty())
-        return g_choice;
-    g_choice = Choice{program, users, users, QString()};
-    if (KindOf(QDir(program).filePath(kInstalledMarker)) != FileKind::Missing) {
-        QDir().mkpath(users);
-        std::fprintf(stderr, "zarvelo: players' data is kept in %s\n", qPrintable(users));
-    } else if (MovedCopies(users).contains(program)) {
-        g_choice.before = program;
-        std::fprintf(stderr, "zarvelo: players' data is kept in %s (moved from %s)\n",
-                     qPrintable(users), qPrintable(program));
-    } else if (CanCreateFilesIn(program)) {
-        g_choice.home = program;
-    } else {
-        g_choice.before = program;
-        QDir().mkpath(users);
-        RememberMove(users, program);
-        std::fprintf(stderr,
-                     "zarvelo: %s cannot be written: its data is read from there and saved in %s "
-                     "from now on\n",
-                     qPrintable(program), qPrintable(users));
-    }
-    return g_choice;
+// The folder a program folder's own record names, when it has one.
+QString RecordedFolder(const QString& program) {
+    const QString folder = ReadText(QDir(program).filePath(kDataFolderRecord)).trimmed();
+    return QDir::isAbsolutePath(folder) ? QDir::cleanPath(folder) : QString();
 }
 
 // The entry in the folder that stands for the name, whatever kind of file it is.
@@ -83,6 +81,80 @@ QString Find(const QString& directory, const QString& fileName) {
         if (entry.compare(fileName, Qt::CaseInsensitive) == 0) return dir.filePath(entry);
     }
     return dir.filePath(fileName);
+}
+
+bool HoldsData(const QString& folder) {
+    for (const QString& name : kSetFiles)
+        if (KindOf(Find(folder, name)) == FileKind::Regular) return true;
+    return false;
+}
+
+// Makes the folder, saying on standard error where the data is only once that is true.
+bool Settle(const QString& home, const QString& how) {
+    QString error;
+    if (!MakeFolder(home, &error)) {
+        g_notices << QStringLiteral("The players' data cannot be saved: %1").arg(error);
+        std::fprintf(stderr, "zarvelo: players' data cannot be saved: %s\n", qPrintable(error));
+        return false;
+    }
+    std::fprintf(stderr, "zarvelo: players' data is kept in %s%s\n", qPrintable(home),
+                 qPrintable(how));
+    return true;
+}
+
+void Choose(Choice& c) {
+    const QString program = c.program;
+    if (KindOf(QDir(program).filePath(kInstalledMarker)) != FileKind::Missing) {
+        Settle(c.users, QString());
+        return;
+    }
+    // A record beside the program, or a move noted in this or the default user's folder, is a
+    // choice made before: it holds whatever the environment says now.
+    const QString defaultUsers =
+        QDir(QDir::homePath())
+            .filePath(QStringLiteral(".local/share/") + QCoreApplication::applicationName());
+    QString recorded = RecordedFolder(program);
+    if (recorded.isEmpty() && MovedCopies(c.users).contains(program)) recorded = c.users;
+    if (recorded.isEmpty() && defaultUsers != c.users &&
+        MovedCopies(defaultUsers).contains(program))
+        recorded = defaultUsers;
+    if (!recorded.isEmpty()) {
+        c.home = recorded;
+        c.before = program;
+        if (Settle(recorded, QStringLiteral(" (moved from %1)").arg(program)) &&
+            KindOf(QDir(program).filePath(kDataFolderRecord)) == FileKind::Missing &&
+            CanCreateFilesIn(program))
+            WriteRecord(QDir(program).filePath(kDataFolderRecord), (recorded + '\n').toUtf8());
+        return;
+    }
+    if (CanCreateFilesIn(program)) {
+        c.home = program;
+        return;
+    }
+    // The program's folder cannot be written: the data goes to the user's folder for good, and
+    // what has not moved yet is read where it lies.
+    const bool twoSets = HoldsData(c.users) && HoldsData(program);
+    c.before = program;
+    if (Settle(c.users, QStringLiteral(" (moved from %1, which cannot be written)").arg(program)))
+        RememberMove(c.users, program);
+    // Two sets: the user's folder keeps its own, and the one beside the program is only named.
+    if (twoSets)
+        g_notices << QStringLiteral(
+                         "The program's folder cannot be written, so its players' data is kept "
+                         "in the user's data folder, which already holds a set of data. That set "
+                         "is used; the data beside the program is left as it is.\n\nUsed: "
+                         "%1\nNot used: %2")
+                         .arg(c.users, program);
+}
+
+const Choice& Chosen() {
+    const QString program = QDir(ProgramDirectory()).absolutePath();
+    const QString users = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (g_choice.program == program && g_choice.users == users && !g_choice.home.isEmpty())
+        return g_choice;
+    g_choice = Choice{program, users, users, QString()};
+    Choose(g_choice);
+    return g_choice;
 }
 
 // Where a file is read from: the data folder, or where the data lay before when the folder has
@@ -99,7 +171,15 @@ QString ReadPath(const QString& fileName) {
 
 QString DataDirectory() { return g_dataDirectory.isEmpty() ? Chosen().home : g_dataDirectory; }
 
-void SetDataDirectory(const QString& directory) { g_dataDirectory = directory; }
+void SetDataDirectory(const QString& directory) {
+    g_dataDirectory = directory;
+    g_refused.clear();
+}
+
+QStringList TakeDataFolderNotices() {
+    (void)DataDirectory();
+    return std::exchange(g_notices, {});
+}
 
 QString DataFilePath(const QString& fileName) { return Find(DataDirectory(), fileName); }
 
@@ -107,19 +187,43 @@ bool DataFileExists(const QString& fileName) {
     return KindOf(ReadPath(fileName)) == FileKind::Regular;
 }
 
-std::optional<QByteArray> ReadDataFile(const QString& fileName) {
-    const QString path = ReadPath(fileName);
-    if (KindOf(path) == FileKind::Missing) return std::nullopt;
-    ReadResult read = ReadRegularFile(path, kDataFileLimit);
-    if (!read.bytes)
-        std::fprintf(stderr, "zarvelo: %s not read: %s\n", qPrintable(path),
-                     qPrintable(read.error));
-    return read.bytes;
+DataFileRead ReadDataFile(const QString& fileName) {
+    DataFileRead result;
+    result.path = ReadPath(fileName);
+    // A link, pipe or folder under the name is not a data file: it is left alone, and saves to
+    // the name refuse to replace it.
+    if (KindOf(result.path) != FileKind::Regular) return result;
+    ReadResult read = ReadRegularFile(result.path, kDataFileLimit);
+    result.outcome = DataFileRead::Failed;
+    if (!read.bytes) {
+        result.error = read.error;
+    } else if (read.truncated) {
+        result.error = QStringLiteral("it is larger than %1 MiB, which no data file of the game is")
+                           .arg(kDataFileLimit >> 20);
+    } else {
+        result.outcome = DataFileRead::Read;
+        result.bytes = std::move(*read.bytes);
+    }
+    return result;
+}
+
+std::optional<QString> SetAsideDataFile(const QString& path, QString* error) {
+    // Only a file the game would replace needs to go; one where the data lay before stays.
+    if (QFileInfo(path).absolutePath() != QDir(DataDirectory()).absolutePath()) return std::nullopt;
+    const QString aside = MoveAside(path, QStringLiteral(".unreadable"), error);
+    if (aside.isEmpty()) g_refused.insert(path);
+    return aside.isEmpty() ? std::nullopt : std::optional<QString>(aside);
 }
 
 bool WriteDataFile(const QString& fileName, const QByteArray& bytes, QString* error) {
-    QDir().mkpath(DataDirectory());
-    return ReplaceRegularFile(DataFilePath(fileName), bytes, error);
+    const QString path = DataFilePath(fileName);
+    if (g_refused.contains(path)) {
+        if (error)
+            *error = QStringLiteral(
+                "the file there could not be read nor moved aside, so it is not replaced");
+        return false;
+    }
+    return MakeFolder(DataDirectory(), error) && ReplaceRegularFile(path, bytes, error);
 }
 
 long DataFileNameLimit() {

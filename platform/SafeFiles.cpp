@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -95,6 +96,12 @@ bool WriteAll(int fd, const QString& path, const QByteArray& bytes, int* error) 
 }  // namespace
 
 void SetFileFaultHook(FileFaultHook hook) { g_faultHook = std::move(hook); }
+
+static FileKind KindOfFollowed(const QString& path) {
+    struct stat st {};
+    if (::stat(Native(path).constData(), &st) != 0) return FileKind::Missing;
+    return KindOfMode(st.st_mode);
+}
 
 FileKind KindOf(const QString& path) {
     struct stat st {};
@@ -202,6 +209,36 @@ bool ReplaceRegularFile(const QString& path, const QByteArray& bytes, QString* e
         ::close(folder);
     }
     return true;
+}
+
+bool MakeFolder(const QString& path, QString* error) {
+    const QString clean = QDir::cleanPath(QDir(path).absolutePath());
+    QString made;
+    for (const QString& part : clean.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        made += QLatin1Char('/') + part;
+        const int fault = Fault(FileStep::MakeFolder, made);
+        if (fault == 0 && ::mkdir(Native(made).constData(), 0777) == 0) continue;
+        const int why = fault != 0 ? fault : errno;
+        if (fault == 0 && why == EEXIST && KindOfFollowed(made) == FileKind::Directory) continue;
+        if (error)
+            *error = QStringLiteral("cannot create the folder %1: %2").arg(made, ErrorText(why));
+        return false;
+    }
+    return true;
+}
+
+QString MoveAside(const QString& path, const QString& suffix, QString* error) {
+    for (int n = 1; n < 1000; ++n) {
+        const QString aside = path + suffix + (n == 1 ? QString() : QStringLiteral("-%1").arg(n));
+        if (KindOf(aside) != FileKind::Missing) continue;
+        const int fault = Fault(FileStep::Rename, aside);
+        if (fault == 0 && ::rename(Native(path).constData(), Native(aside).constData()) == 0)
+            return aside;
+        if (error) *error = ErrorText(fault != 0 ? fault : errno);
+        return QString();
+    }
+    if (error) *error = ErrorText(EEXIST);
+    return QString();
 }
 
 bool CanCreateFilesIn(const QString& directory) {

@@ -11,7 +11,7 @@
 namespace zarvelo::platform {
 
 // The steps a file operation takes, each of which may fail.
-enum class FileStep { Open, Read, Create, Write, Sync, Close, Rename, SyncFolder };
+enum class FileStep { Open, Read, Create, Write, Sync, Close, Rename, SyncFolder, MakeFolder };
 
 // Called before each step with the path it acts on. For Write, offset is where the write starts
 // and *length how many bytes it would write: shortening *length makes a short write. Returns 0
@@ -37,6 +37,13 @@ ReadResult ReadRegularFile(const QString& path, qint64 limit);
 // a new file beside it, are synced to the disk, and only then take the old file's place. Refuses
 // when something other than a regular file lies at path. On failure says why in error.
 bool ReplaceRegularFile(const QString& path, const QByteArray& bytes, QString* error);
+
+// Makes the folder and the folders above it; on failure says which could not be made and why.
+bool MakeFolder(const QString& path, QString* error);
+
+// Renames the file to its name with the suffix, or with the suffix and "-2", "-3" ... when that
+// is taken, never replacing anything. Returns the new path, or nothing with the reason in error.
+QString MoveAside(const QString& path, const QString& suffix, QString* error);
 
 // Whether a file can be made in the directory.
 bool CanCreateFilesIn(const QString& directory);

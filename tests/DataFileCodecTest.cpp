@@ -6,7 +6,6 @@
 namespace zarvelo::codec {
 namespace {
 
-const PlayerRecordType kFresh{"NewPlayer", 100, 0, 1};
 const RankingEntry kDefaultEntry{0, 1, 0, "NewPlayer", QDate(2026, 12, 7)};
 
 TEST(DataFileCodec, WritesRecordLinesByteForByte) {
@@ -29,43 +28,49 @@ TEST(DataFileCodec, WritesRecordLinesByteForByte) {
               QByteArray("0,1,0,\"\x89\xD4\x8E\x71\",#2026-01-09#\r\n"));
 }
 
-TEST(DataFileCodec, ReadsPlayerFilesFromAnyWriter) {
+TEST(DataFileCodec, ReadsTheLastCompleteRecordOfAPlayerFile) {
+    const PlayerRecordType taro{"Taro", 87, 2, 12};
     struct Case {
         const char* what;
         QByteArray bytes;
-        PlayerRecordType expected;
+        std::optional<PlayerRecordType> expected;
     };
     const Case cases[] = {
-        {"our own line", "\"Taro\",87,2,12\r\n", {"Taro", 87, 2, 12}},
-        {"Japanese name", "\"\x91\xBE\x98\x59\",5,0,3\r\n", {QString::fromUtf8("太郎"), 5, 0, 3}},
+        {"our own line", "\"Taro\",87,2,12\r\n", taro},
+        {"Japanese name", "\"\x91\xBE\x98\x59\",5,0,3\r\n", {{QString::fromUtf8("太郎"), 5, 0, 3}}},
         {"two records keep the second",
          "\"Taro\",87,2,12\r\n\"Jiro\",9,1,4\r\n",
-         {"Jiro", 9, 1, 4}},
-        {"comma inside quotes", "\"Ta,ro\",3,0,1\r\n", {"Ta,ro", 3, 0, 1}},
-        {"no final line end", "\"Taro\",87,2,12", {"Taro", 87, 2, 12}},
-        {"LF line ends and blank lines", "\n\"Taro\",87,2,12\n\n", {"Taro", 87, 2, 12}},
-        {"blanks before fields", "  \"Taro\", 87,\t2, 12\r\n", {"Taro", 87, 2, 12}},
-        {"unquoted name", "Taro,87,2,12\r\n", {"Taro", 87, 2, 12}},
-        {"empty file", "", kFresh},
-        {"truncated after the name", "\"Taro\",8", {"Taro", 8, 0, 1}},
-        {"name only", "\"Taro\"", {"Taro", 100, 0, 1}},
-        {"number of the wrong kind", "\"Taro\",abc,2,12\r\n", {"Taro", 100, 2, 12}},
-        {"number too large", "\"Taro\",99999999999,2,12\r\n", {"Taro", 100, 2, 12}},
-        {"quoted number", "\"Taro\",\"87\",2,12\r\n", {"Taro", 100, 2, 12}},
-        {"negative credit", "\"Taro\",-5,2,12\r\n", {"Taro", 0, 2, 12}},
-        {"empty name", "\"\",87,2,12\r\n", {"NewPlayer", 87, 2, 12}},
-        {"unterminated quote", "\"Taro,87,2,12\r\n", {"Taro,87,2,12\r\n", 100, 0, 1}},
+         {{"Jiro", 9, 1, 4}}},
+        {"comma inside quotes", "\"Ta,ro\",3,0,1\r\n", {{"Ta,ro", 3, 0, 1}}},
+        {"no final line end", "\"Taro\",87,2,12", taro},
+        {"LF line ends and blank lines", "\n\"Taro\",87,2,12\n\n  \r\n", taro},
+        {"blanks before fields", "  \"Taro\", 87,\t2, 12\r\n", taro},
+        {"unquoted name", "Taro,87,2,12\r\n", taro},
+        {"an end-of-file mark", "\"Taro\",87,2,12\r\n\x1a", taro},
+        {"an end-of-file mark and more", "\"Taro\",87,2,12\x1a\"Jiro\",9,1,4\r\n", taro},
+        {"a stray byte after the record", "\"Taro\",87,2,12\r\nx", taro},
+        {"a partial record after the last", "\"Taro\",87,2,12\r\n\"Jiro\",9", taro},
+        {"a broken record after the last", "\"Taro\",87,2,12\r\n\"Jiro\",x,1,4\r\n", taro},
+        {"negative credit", "\"Taro\",-5,2,12\r\n", {{"Taro", 0, 2, 12}}},
+        {"empty file", "", std::nullopt},
+        {"noise", QByteArray("\x00\xff\x81,\x01", 5), std::nullopt},
+        {"truncated after the name", "\"Taro\",8", std::nullopt},
+        {"number of the wrong kind", "\"Taro\",abc,2,12\r\n", std::nullopt},
+        {"number too large", "\"Taro\",99999999999,2,12\r\n", std::nullopt},
+        {"quoted number", "\"Taro\",\"87\",2,12\r\n", std::nullopt},
+        {"empty name", "\"\",87,2,12\r\n", std::nullopt},
+        {"unterminated quote", "\"Taro,87,2,12\r\n", std::nullopt},
+        {"one record over two lines", "\"Taro\",87\r\n2,12\r\n", std::nullopt},
     };
     for (const Case& c : cases) {
-        const PlayerRecordType r = DecodePlayerFile(c.bytes, kFresh);
-        EXPECT_EQ(r.Name, c.expected.Name) << c.what;
-        EXPECT_EQ(r.Credit, c.expected.Credit) << c.what;
-        EXPECT_EQ(r.BankruptCount, c.expected.BankruptCount) << c.what;
-        EXPECT_EQ(r.GamesPlayed, c.expected.GamesPlayed) << c.what;
+        const auto r = DecodePlayerFile(c.bytes);
+        ASSERT_EQ(r.has_value(), c.expected.has_value()) << c.what;
+        if (!r) continue;
+        EXPECT_EQ(r->Name, c.expected->Name) << c.what;
+        EXPECT_EQ(r->Credit, c.expected->Credit) << c.what;
+        EXPECT_EQ(r->BankruptCount, c.expected->BankruptCount) << c.what;
+        EXPECT_EQ(r->GamesPlayed, c.expected->GamesPlayed) << c.what;
     }
-    const PlayerRecordType noise = DecodePlayerFile(QByteArray("\x00\xff\x81,\x01", 5), kFresh);
-    EXPECT_EQ(noise.Credit, 100);
-    EXPECT_EQ(noise.GamesPlayed, 1);
 }
 
 QByteArray FiveLines() {
@@ -76,43 +81,41 @@ QByteArray FiveLines() {
     return bytes;
 }
 
-TEST(DataFileCodec, ReadsRankingsWholeShortAndBroken) {
-    const auto whole = DecodeRankingFile(FiveLines(), kDefaultEntry);
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(whole[i].Cards, 40 - i);
-        EXPECT_EQ(whole[i].Stage, 1 + i);
-        EXPECT_EQ(whole[i].Score, 41 - i);
-        EXPECT_EQ(whole[i].PlayerName, QString("P%1").arg(i + 1));
-        EXPECT_EQ(whole[i].Date, QDate(2025, 1, 1 + i));
+TEST(DataFileCodec, ReadsTheCompleteLinesOfARanking) {
+    for (const QByteArray& tail : {QByteArray(), QByteArray("\x1a"), QByteArray("\r\n\r\nx")}) {
+        const auto whole = DecodeRankingFile(FiveLines() + tail, kDefaultEntry);
+        ASSERT_TRUE(whole) << tail.toHex().toStdString();
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ((*whole)[i].Cards, 40 - i);
+            EXPECT_EQ((*whole)[i].Stage, 1 + i);
+            EXPECT_EQ((*whole)[i].Score, 41 - i);
+            EXPECT_EQ((*whole)[i].PlayerName, QString("P%1").arg(i + 1));
+            EXPECT_EQ((*whole)[i].Date, QDate(2025, 1, 1 + i));
+        }
     }
-    // A file cut after three lines: those three, then default entries.
+    // A file cut inside its fourth line: three entries, then default ones.
     const QByteArray bytes = FiveLines();
     qsizetype cut = 0;
     for (int line = 0; line < 3; ++line) cut = bytes.indexOf("\r\n", cut) + 2;
     const auto shortRanking = DecodeRankingFile(bytes.left(cut + 4), kDefaultEntry);
-    EXPECT_EQ(shortRanking[2].Cards, 38);
-    EXPECT_EQ(shortRanking[3].Cards, 37);  // the partial fourth line kept what it had
-    EXPECT_EQ(shortRanking[3].PlayerName, "NewPlayer");
-    EXPECT_EQ(shortRanking[4].Cards, 0);
-    EXPECT_EQ(shortRanking[4].Date, QDate(2026, 12, 7));
+    ASSERT_TRUE(shortRanking);
+    EXPECT_EQ((*shortRanking)[2].Cards, 38);
+    EXPECT_EQ((*shortRanking)[3].Cards, 0);
+    EXPECT_EQ((*shortRanking)[3].PlayerName, "NewPlayer");
+    EXPECT_EQ((*shortRanking)[4].Date, QDate(2026, 12, 7));
 
-    const auto broken = DecodeRankingFile("x,1,2,\"A\",#2025-13-40#\r\n", kDefaultEntry);
-    EXPECT_EQ(broken[0].Cards, 0);
-    EXPECT_EQ(broken[0].Stage, 1);
-    EXPECT_EQ(broken[0].PlayerName, "A");
-    EXPECT_EQ(broken[0].Date, QDate(2026, 12, 7));
-
-    const auto empty = DecodeRankingFile("", kDefaultEntry);
-    for (const RankingEntry& e : empty) EXPECT_EQ(e.PlayerName, "NewPlayer");
+    EXPECT_FALSE(DecodeRankingFile("x,1,2,\"A\",#2025-13-40#\r\n", kDefaultEntry));
+    EXPECT_FALSE(DecodeRankingFile("7,1,7,\"Taro\",#2025-03-0", kDefaultEntry));
+    EXPECT_FALSE(DecodeRankingFile("", kDefaultEntry));
 }
 
 TEST(DataFileCodec, RankingsKeepFileOrderAndLaterRoundsWin) {
     QByteArray bytes = "5,1,5,\"Low\",#2025-01-01#\r\n50,2,60,\"High\",#2025-01-02#\r\n";
-    auto ranking = DecodeRankingFile(bytes, kDefaultEntry);
+    auto ranking = DecodeRankingFile(bytes, kDefaultEntry).value();
     EXPECT_EQ(ranking[0].Cards, 5);  // not sorted on loading
     EXPECT_EQ(ranking[1].Cards, 50);
     bytes = FiveLines() + "99,3,99,\"Again\",#2025-02-02#\r\n";
-    ranking = DecodeRankingFile(bytes, kDefaultEntry);
+    ranking = DecodeRankingFile(bytes, kDefaultEntry).value();
     EXPECT_EQ(ranking[0].PlayerName, "Again");
     EXPECT_EQ(ranking[1].PlayerName, "P2");
 }
@@ -120,11 +123,11 @@ TEST(DataFileCodec, RankingsKeepFileOrderAndLaterRoundsWin) {
 // Many editors put a UTF-8 byte-order mark in front of what they save.
 TEST(DataFileCodec, AByteOrderMarkIsSkippedAndTheRestReadAsUtf8) {
     const QByteArray mark("\xEF\xBB\xBF");
-    const auto ranking = DecodeRankingFile(mark + FiveLines(), kDefaultEntry);
+    const auto ranking = DecodeRankingFile(mark + FiveLines(), kDefaultEntry).value();
     EXPECT_EQ(ranking[0].Cards, 40);
     EXPECT_EQ(ranking[0].PlayerName, "P1");
     const auto record =
-        DecodePlayerFile(mark + QString::fromUtf8("\"太郎\",5,0,3\r\n").toUtf8(), kFresh);
+        DecodePlayerFile(mark + QString::fromUtf8("\"太郎\",5,0,3\r\n").toUtf8()).value();
     EXPECT_EQ(record.Name, QString::fromUtf8("太郎"));
     EXPECT_EQ(record.Credit, 5);
     // Written back, it is the usual line in the usual code page.
@@ -152,7 +155,7 @@ TEST(DataFileCodec, DatesTakeOneOrTwoDigitMonthsAndDays) {
         const auto date = ParseDate(Field{QString::fromUtf8(c.text), Field::Dated});
         EXPECT_EQ(date.value_or(QDate()), c.expected) << c.text;
     }
-    const auto ranking = DecodeRankingFile("7,1,7,\"Taro\",#1998-1-3#\r\n", kDefaultEntry);
+    const auto ranking = DecodeRankingFile("7,1,7,\"Taro\",#1998-1-3#\r\n", kDefaultEntry).value();
     EXPECT_EQ(ranking[0].Date, QDate(1998, 1, 3));
     EXPECT_EQ(EncodeRankingLine(ranking[0]), QByteArray("7,1,7,\"Taro\",#1998-01-03#\r\n"));
 }
@@ -162,7 +165,7 @@ TEST(DataFileCodec, RoundTripsWhatItWrites) {
                                         {QString::fromUtf8("山田　花子"), 2147483647, 0, 1},
                                         {"a b", -2147483647 - 1, 3, 9}};
     for (const auto& r : records) {
-        const auto back = DecodePlayerFile(EncodePlayerLine(r), kFresh);
+        const auto back = DecodePlayerFile(EncodePlayerLine(r)).value();
         EXPECT_EQ(back.Name, r.Name);
         EXPECT_EQ(back.Credit, std::max(r.Credit, 0));
         EXPECT_EQ(back.GamesPlayed, r.GamesPlayed);

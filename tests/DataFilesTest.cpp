@@ -1,8 +1,10 @@
 // The one folder a copy keeps its data in, and what it reads from where.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <cerrno>
 
@@ -10,6 +12,7 @@
 #include "platform/DataFiles.h"
 #include "platform/Folders.h"
 #include "platform/SafeFiles.h"
+#include "platform/SingleCopy.h"
 #include "state/GameState.h"
 #include "tests/GameFixture.h"
 
@@ -104,6 +107,83 @@ TEST_F(DataFilesTest, AWritableFolderKeepsItsOwnData) {
     SavePlayerFiles();
     EXPECT_EQ(Read(program + "/Taro.dat"), "\"Taro\",870,0,5\r\n");
     EXPECT_FALSE(QFile::exists(users + "/Taro.dat"));
+}
+
+// A move is remembered beside the program as well, so another user folder in the environment
+// never brings the old data back; a user folder that holds another set is used, and said so.
+TEST_F(DataFilesTest, TheChoiceHoldsWhateverTheEnvironmentAndTwoSetsAreNamed) {
+    const QByteArray oldHomeDir = qgetenv("HOME");
+    QTemporaryDir otherHome;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qunsetenv("XDG_DATA_HOME");
+    users = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    Write(program + "/default.dat", "\"Taro\",870,0,5\r\n");
+    StartIn(false);
+    EXPECT_EQ(platform::DataDirectory(), users);
+    PlayerRecord.Credit = 900;
+    SavePlayerFiles();
+    EXPECT_TRUE(platform::TakeDataFolderNotices().isEmpty());  // one set, moved
+
+    for (const bool writable : {true, false, true}) {
+        qputenv("XDG_DATA_HOME", otherHome.path().toLocal8Bit());
+        StartIn(writable);
+        EXPECT_EQ(platform::DataDirectory(), users) << writable;
+        EXPECT_EQ(PlayerRecord.Credit, 900) << writable;
+    }
+    EXPECT_EQ(Read(program + "/data-folder"), users.toUtf8() + "\n");
+
+    // Another read-only copy whose user folder already holds this set.
+    const QString second = QDir(directory.path()).filePath("second");
+    ASSERT_TRUE(QDir().mkpath(second));
+    Write(second + "/default.dat", "\"Hanako\",40,1,3\r\n");
+    Write(second + "/Hanako.dat", "\"Hanako\",40,1,3\r\n");
+    qunsetenv("XDG_DATA_HOME");
+    program = second;
+    StartIn(false);
+    EXPECT_EQ(platform::DataDirectory(), users);
+    EXPECT_EQ(PlayerName, "Taro");
+    const QStringList told = platform::TakeDataFolderNotices();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains("Used: " + users + "\nNot used: " + second));
+    EXPECT_TRUE(PlayerFileExists("Hanako"));  // still found where it lies
+    EXPECT_EQ(Read(second + "/default.dat"), "\"Hanako\",40,1,3\r\n");
+    qputenv("HOME", oldHomeDir);
+}
+
+// A folder that cannot be made is named with the reason, never as where the data is saved.
+TEST_F(DataFilesTest, AUserFolderThatCannotBeMadeIsSaidOnce) {
+    Write(home.path() + "/blocker", "a file where a folder should be");
+    qputenv("XDG_DATA_HOME", (home.path() + "/blocker").toLocal8Bit());
+    ::testing::internal::CaptureStderr();
+    StartIn(false);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said.find("kept in"), std::string::npos) << said;
+    const QStringList told = platform::TakeDataFolderNotices();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains("cannot create the folder " + home.path() + "/blocker:"));
+    SavePlayerFiles();
+    ASSERT_EQ(boxes->calls.size(), 1u);
+    EXPECT_TRUE(
+        boxes->calls[0].text.contains("cannot create the folder " + home.path() + "/blocker: "));
+}
+
+// A copy killed while it played leaves its lock and maybe a temporary file: neither stays in the
+// way of the next start.
+TEST_F(DataFilesTest, AKilledCopysLockAndTemporaryFilesNeverStayInTheWay) {
+    Write(program + "/.zarvelo.lock", "2147483000\n" +
+                                          QCoreApplication::applicationName().toUtf8() + "\n" +
+                                          QSysInfo::machineHostName().toUtf8() + "\n");
+    for (const char* name : {".zarvelo-a1b2c3.tmp", ".zarvelo-a1b2c.tmp", "zarvelo-a1b2c3.tmp"})
+        Write(program + "/" + name, "left");
+    int raised = 0;
+    EXPECT_EQ(platform::ClaimDataFolder(
+                  program, [&] { ++raised; }, nullptr),
+              platform::FolderClaim::Ours);
+    EXPECT_EQ(platform::RemoveLeftoverTemporaryFiles(program), 1);
+    EXPECT_FALSE(QFile::exists(program + "/.zarvelo-a1b2c3.tmp"));
+    EXPECT_TRUE(QFile::exists(program + "/.zarvelo-a1b2c.tmp"));
+    platform::ReleaseDataFolder();
+    EXPECT_FALSE(QFile::exists(program + "/.zarvelo.lock"));
 }
 
 }  // namespace

@@ -78,16 +78,53 @@ TEST_F(FileObjectTest, LoadingAMissingPlayerChangesNothing) {
     EXPECT_EQ(PlayerRecord.Name, "Keep");
 }
 
-TEST_F(FileObjectTest, BrokenFilesNeverStopTheStart) {
-    Write("default.dat", "");
+// A file the game cannot use is moved aside before anything replaces it, and the player is told
+// where it is; a file that cannot even be moved aside is never replaced.
+TEST_F(FileObjectTest, FilesThatCannotBeReadAreKeptAsideAndTold) {
+    const QByteArray big = "\"Taro\",87654,0,5\r\n" + QByteArray(platform::kDataFileLimit, 'x');
+    Write("default.dat", big);
+    Write("default.dat.unreadable", "older");
     Write("Ranking.dat", "7,1,7,\"Taro\",#2025-03-0");
+    Write("Jiro.dat", "\"Jiro\",40,0,2\r\n");
+    Write("Saburo.dat", "\"Saburo\",41,0,2\r\n");
+    platform::SetFileFaultHook([](platform::FileStep step, const QString& path, qint64, qint64*) {
+        if (step == platform::FileStep::Open && path.endsWith("o.dat")) return EIO;
+        const bool sabu = path.contains("Saburo.dat.unreadable");
+        return step == platform::FileStep::Rename && sabu ? EACCES : 0;
+    });
     LoadLastPlayer();
     LoadRanking();
     EXPECT_EQ(PlayerName, "NewPlayer");
     EXPECT_EQ(PlayerRecord.Credit, 100);
-    EXPECT_EQ(Ranking[0].Cards, 7);
-    EXPECT_EQ(Ranking[0].Date, QDate(2026, 12, 7));
-    EXPECT_EQ(Ranking[1].PlayerName, "NewPlayer");
+    EXPECT_EQ(Ranking[0].Cards, 0);
+    for (const char* name : {"Jiro", "Saburo"}) {
+        PlayerName = name;
+        ASSERT_TRUE(LoadPlayerFile());
+        EXPECT_EQ(PlayerRecord.Credit, 100);
+        EXPECT_EQ(PlayerRecord.Name, name);
+    }
+    EXPECT_TRUE(boxes->calls.empty());
+    ReportDataProblems();
+    ASSERT_EQ(boxes->calls.size(), 1u);
+    const QString told = boxes->calls[0].text;
+    for (const char* aside :
+         {"default.dat.unreadable-2", "Ranking.dat.unreadable", "Jiro.dat.unreadable"})
+        EXPECT_TRUE(told.contains("kept as " + Path(aside))) << aside;
+    EXPECT_TRUE(told.contains("larger than 1 MiB"));
+    EXPECT_TRUE(told.contains(Path("Saburo.dat") + "\n\nIt could not be moved aside"));
+    ReportDataProblems();
+    EXPECT_EQ(boxes->calls.size(), 1u);  // told once
+
+    PlayerRecord = {"Saburo", 1, 0, 1};
+    SaveRecordAndRanking();
+    platform::SetFileFaultHook({});
+    EXPECT_EQ(Read("default.dat.unreadable-2"), big);
+    EXPECT_EQ(Read("default.dat.unreadable"), "older");
+    EXPECT_EQ(Read("Ranking.dat.unreadable"), "7,1,7,\"Taro\",#2025-03-0");
+    EXPECT_EQ(Read("Jiro.dat.unreadable"), "\"Jiro\",40,0,2\r\n");
+    EXPECT_EQ(Read("Saburo.dat"), "\"Saburo\",41,0,2\r\n");
+    ASSERT_EQ(boxes->calls.size(), 2u);
+    EXPECT_TRUE(boxes->calls[1].text.startsWith("Saburo.dat could not be saved."));
 }
 
 TEST_F(FileObjectTest, AnInstalledCopyKeepsItsDataInTheUsersFolder) {
@@ -165,15 +202,17 @@ TEST_F(FileObjectTest, LinksAndOtherOddFilesAreNeverWrittenThrough) {
     PlayerName = "Taro";
     EXPECT_FALSE(LoadPlayerFile());
     PlayerRecord = {"Taro", 87, 2, 12};
-    SaveRanking();
-    SavePlayerFiles();
-    ASSERT_EQ(boxes->calls.size(), 3u);
-    const char* names[] = {"Ranking.dat", "Taro.dat", "default.dat"};
-    for (size_t i = 0; i < 3; ++i) {
-        EXPECT_TRUE(boxes->calls[i].text.startsWith(QString(names[i]) + " could not be saved."));
-        EXPECT_TRUE(boxes->calls[i].text.contains(Path(names[i])));
-        EXPECT_TRUE(boxes->calls[i].text.contains("not a regular file"));
+    {
+        SaveRound round;
+        SaveRanking();
+        SavePlayerFiles();
     }
+    ASSERT_EQ(boxes->calls.size(), 1u);
+    const QString& text = boxes->calls[0].text;
+    EXPECT_TRUE(text.startsWith("Ranking.dat, Taro.dat and default.dat could not be saved."));
+    for (const char* name : {"Ranking.dat", "Taro.dat", "default.dat"})
+        EXPECT_TRUE(text.contains(Path(name) + "\nA ")) << name;
+    EXPECT_EQ(text.count("not a regular file"), 3);
     EXPECT_EQ(platform::KindOf(Path("default.dat")), platform::FileKind::Link);
     EXPECT_EQ(platform::KindOf(Path("Taro.dat")), platform::FileKind::Other);
     QFile again(victim);
@@ -188,7 +227,7 @@ TEST_F(FileObjectTest, AFullDiskIsReportedWithPathAndReasonAndKeepsTheOldFiles) 
     Write("default.dat", "\"Taro\",870,0,5\r\n");
     LoadLastPlayer();
     LoadRanking();
-    PlayerRecord.Credit = 900;
+    Credit = 900;
     Ranking[0].Cards = 30;
     // The disk fills up after the first 10 bytes of every file.
     platform::SetFileFaultHook(
@@ -198,13 +237,15 @@ TEST_F(FileObjectTest, AFullDiskIsReportedWithPathAndReasonAndKeepsTheOldFiles) 
             *length = std::min<qint64>(*length, 10 - offset);
             return 0;
         });
-    SaveRanking();
-    SavePlayerFiles();
+    SaveRecordAndRanking();
     platform::SetFileFaultHook({});
-    ASSERT_EQ(boxes->calls.size(), 3u);
+    // One box for the round, each file with its path and reason.
+    ASSERT_EQ(boxes->calls.size(), 1u);
+    const QString full = QString::fromLocal8Bit(strerror(ENOSPC));
     EXPECT_EQ(boxes->calls[0].text,
-              QString("Ranking.dat could not be saved.\n%1\n\n%2")
-                  .arg(Path("Ranking.dat"), QString::fromLocal8Bit(strerror(ENOSPC))));
+              QString("Ranking.dat, Taro.dat and default.dat could not be saved.\n\n%1\n%4\n\n"
+                      "%2\n%4\n\n%3\n%4")
+                  .arg(Path("Ranking.dat"), Path("Taro.dat"), Path("default.dat"), full));
     EXPECT_EQ(boxes->calls[0].title, "Save Error");
     EXPECT_EQ(Read("Ranking.dat"), QByteArray("23,1,23,\"Taro\",#1998-12-03#\r\n").repeated(5));
     EXPECT_EQ(Read("Taro.dat"), "\"Taro\",870,0,5\r\n");
@@ -250,26 +291,33 @@ TEST_F(FileObjectTest, ANameThatCannotNameAFileKeepsItsRecord) {
     struct Case {
         QByteArray stored;
         QString expected;
+        Counter credit;
     };
     const Case cases[] = {
-        {QByteArray(300, 'A'), QString(platform::DataFileNameLimit() - 4, 'A')},
-        {"../escape", ".._escape"},
-        {"Ranking", "NewPlayer"},
-        {"", "NewPlayer"},
+        {QByteArray(300, 'A'), QString(platform::DataFileNameLimit() - 4, 'A'), 870},
+        {"../escape", ".._escape", 870},
+        // Never a record over another player's file: NewPlayer's own is read.
+        {"Ranking", "NewPlayer", 500},
+        {"default", "NewPlayer", 500},
     };
+    Write("NewPlayer.dat", "\"NewPlayer\",500,0,9\r\n");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored.left(20).toStdString());
         Write("default.dat", "\"" + c.stored + "\",870,2,5\r\n");
         LoadLastPlayer();
         EXPECT_EQ(PlayerName, c.expected);
-        EXPECT_EQ(PlayerRecord.Credit, 870);
+        EXPECT_EQ(PlayerRecord.Credit, c.credit);
         SavePlayerFiles();
         EXPECT_TRUE(boxes->calls.empty());
         PlayerRecord = {};
         ASSERT_TRUE(LoadPlayerFile());
-        EXPECT_EQ(PlayerRecord.Credit, 870);
-        EXPECT_EQ(PlayerRecord.BankruptCount, 2);
+        EXPECT_EQ(PlayerRecord.Credit, c.credit);
+        ReportDataProblems();
+        ASSERT_EQ(boxes->calls.size(), 1u);
+        EXPECT_TRUE(boxes->calls[0].text.contains("cannot be used"));
+        boxes->calls.clear();
     }
+    EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",500,0,9\r\n");
     // A player file whose inside name cannot be stored keeps the name that found it.
     Write("Jiro.dat", "\"Ji/ro\",40,0,2\r\n");
     PlayerName = "Jiro";
@@ -317,12 +365,12 @@ TEST_F(FileObjectTest, OnAFullFileSystemEverySaveFailsLoudlyAndKeepsTheOldFile) 
         }
     }
     LoadLastPlayer();
+    CopyRecordToState();
     LoadRanking();
     for (int quit = 1; quit <= 5; ++quit) {
-        PlayerRecord.Credit += 10;
-        SaveRanking();
-        SavePlayerFiles();
-        ASSERT_EQ(boxes->calls.size(), 3u * quit);
+        Credit += 10;
+        SaveRecordAndRanking();
+        ASSERT_EQ(boxes->calls.size(), 1u * quit);
         for (const auto& call : boxes->calls) EXPECT_TRUE(call.text.contains(strerror(ENOSPC)));
         EXPECT_EQ(Read("full/Ranking.dat"), ranking);
         EXPECT_EQ(Read("full/default.dat"), "\"Taro\",870,0,5\r\n");

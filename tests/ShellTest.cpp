@@ -27,7 +27,14 @@ namespace {
 
 class ShellTest : public GameFixture {
 protected:
+    void SetUp() override {
+        GameFixture::SetUp();
+        SetProcessEnd([this](int status) { endedWith = status; });
+    }
     void TearDown() override {
+        RestoreSignalDefaults();
+        SetProcessEnd({});
+        platform::SetFileFaultHook({});
         platform::SetStartupWaitHook({});
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w != &MainForm::instance()) w->close();
@@ -52,6 +59,8 @@ protected:
     }
 
     void Quit() { MainForm::instance().MenuQuit->trigger(); }
+
+    int endedWith = -1;  // how the process would have ended
 };
 
 TEST_F(ShellTest, FirstRunStartsWithANewPlayerAndSavesThreeFiles) {
@@ -371,29 +380,81 @@ TEST_F(ShellTest, AGameOverIsSavedAtOnce) {
     EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",104,0,2\r\n");
 }
 
-// Ended from outside: the stake is lost as on a quit, but no box waits for an answer.
-TEST_F(ShellTest, TerminationSignalsSaveLikeAQuitWithoutABox) {
-    for (const int number : {SIGTERM, SIGHUP, SIGINT}) {
-        SCOPED_TRACE(number);
-        RunMain();
-        MainForm& f = MainForm::instance();
-        for (int i = 0; i < 3; ++i) QTest::mouseClick(f.CommandBet, Qt::LeftButton);
-        SaveWhenEndedFromOutside();
-        ::testing::internal::CaptureStderr();
-        ASSERT_EQ(raise(number), 0);
-        for (int i = 0; i < 100 && Read("NewPlayer.dat").isEmpty(); ++i)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        RestoreSignalDefaults();
-        EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");  // not even the stake warning
-        EXPECT_TRUE(boxes->calls.empty());
-        EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",97,0,1\r\n");
-        EXPECT_EQ(Read("default.dat"), "\"NewPlayer\",97,0,1\r\n");
-        EXPECT_FALSE(Read("Ranking.dat").isEmpty());
-        EXPECT_FALSE(f.isVisible());
-        MainForm::destroyInstance();
-        platform::SetUnattended(false);
-        QDir(directory.path()).removeRecursively();
-        QDir().mkpath(directory.path());
+// Ended from outside, whatever box is open: the stake is lost as on a quit, the files hold the
+// session, no further box waits for an answer, and the process ends.
+TEST_F(ShellTest, AnEndFromOutsideSavesAndEndsWhateverBoxIsOpen) {
+    struct End {
+        const char* what;
+        std::function<void()> send;
+        int status;
+    };
+    const End ends[] = {
+        {"SIGTERM", [] { raise(SIGTERM); }, 0},
+        {"SIGHUP", [] { raise(SIGHUP); }, 0},
+        {"SIGINT", [] { raise(SIGINT); }, 0},
+        {"the session manager's end",
+         [] {
+             QEvent quit(QEvent::Quit);
+             QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+         },
+         0},
+        {"the display gone",
+         [] { qWarning("The X11 connection broke (error 1). Did the X11 server die?"); }, 1},
+    };
+    struct Box {
+        const char* what;
+        std::function<void(ShellTest&)> open;  // nothing: no box
+    };
+    const Box boxes_[] = {
+        {"no box", nullptr},
+        {"the stake warning", [](ShellTest&) { MainForm::instance().MenuQuit->trigger(); }},
+        {"a refused name", [](ShellTest&) { EnterName("a/b"); }},
+        {"a failed save",
+         [](ShellTest&) {
+             platform::SetFileFaultHook(
+                 [](platform::FileStep step, const QString&, qint64, qint64*) {
+                     return step == platform::FileStep::Write ? ENOSPC : 0;
+                 });
+             EnterName("Taro");
+         }},
+    };
+    for (const End& e : ends) {
+        for (const Box& b : boxes_) {
+            SCOPED_TRACE(std::string(e.what) + " with " + b.what);
+            RunMain();
+            for (int i = 0; i < 3; ++i) Press(MainForm::instance().CommandBet);
+            SaveWhenEndedFromOutside();
+            endedWith = -1;
+            auto endNow = [&] {
+                platform::SetFileFaultHook({});
+                e.send();
+                for (int i = 0; i < 100 && endedWith < 0; ++i)
+                    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            };
+            bool sent = false;
+            // The end arrives while the box waits for its answer.
+            platform::SetMessageBoxHandler([&](const platform::MessageBoxCall& call) {
+                boxes->calls.push_back(call);
+                if (!std::exchange(sent, true)) endNow();
+            });
+            if (b.open) b.open(*this);
+            if (!sent) endNow();
+            RestoreSignalDefaults();
+            EXPECT_EQ(endedWith, e.status);
+            EXPECT_EQ(boxes->calls.size(), b.open ? 1u : 0u);
+            EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",97,0,1\r\n");
+            EXPECT_EQ(Read("default.dat"), "\"NewPlayer\",97,0,1\r\n");
+            EXPECT_FALSE(Read("Ranking.dat").isEmpty());
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w != &MainForm::instance()) w->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            MainForm::destroyInstance();
+            ResetGameState();
+            platform::SetUnattended(false);
+            boxes = std::make_unique<platform::MessageBoxRecorder>();
+            QDir(directory.path()).removeRecursively();
+            QDir().mkpath(directory.path());
+        }
     }
 }
 
@@ -408,8 +469,9 @@ TEST_F(ShellTest, ASaveThatFailsWhileEndedFromOutsideShowsNoBox) {
     platform::SetFileFaultHook({});
     platform::SetUnattended(false);
     EXPECT_TRUE(boxes->calls.empty());
-    for (const char* name : {"Ranking.dat", "NewPlayer.dat", "default.dat"})
-        EXPECT_NE(said.find(std::string(name) + " could not be saved."), std::string::npos) << said;
+    EXPECT_NE(said.find("Ranking.dat, NewPlayer.dat and default.dat could not be saved."),
+              std::string::npos)
+        << said;
     EXPECT_TRUE(Files().isEmpty());
 }
 

@@ -37,9 +37,11 @@ public:
     // Closing: warns about a stake that would be lost, then saves the player and the ranking.
     void Form_QueryUnload();
 
-    // The closing saves, unless they have run already.
+    // The closing, unless it is under way or done.
     void UnloadOnce();
-    bool Unloaded() const { return unloaded_; }
+    // The closing saves, with no warning; whether they have run to their end.
+    void SaveClosing();
+    bool Saved() const { return saved_; }
 
     QMenu* MenuGame = nullptr;
     QMenu* MenuOption = nullptr;
@@ -70,6 +72,7 @@ private:
     TableView* table_ = nullptr;
     bool watchingExposure_ = false;
     bool unloaded_ = false;
+    bool saved_ = false;
 };
 
 }  // namespace zarvelo

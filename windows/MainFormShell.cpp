@@ -30,7 +30,12 @@ void MainForm::Form_QueryUnload() {
         platform::ShowMessageBox(QStringLiteral("This bet is discarded."),
                                  QStringLiteral("Information"), platform::MessageIcon::Warning);
     }
+    SaveClosing();
+}
+
+void MainForm::SaveClosing() {
     SaveRecordAndRanking();
+    saved_ = true;
 }
 
 void MainForm::UnloadOnce() {

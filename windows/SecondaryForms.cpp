@@ -155,6 +155,7 @@ void EnterNameForm::ChangePlayer() {
         PlayerRecord.Name = PlayerName;
     }
     CopyRecordToState();
+    ReportDataProblems();
     MainCaption = QStringLiteral("Zarvelo?(") + PlayerName + QLatin1Char(')');
     Win = 0;
     // The outgoing player's game ends here: its stake was never saved, and the incoming
