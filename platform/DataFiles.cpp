@@ -176,10 +176,7 @@ void SetDataDirectory(const QString& directory) {
     g_refused.clear();
 }
 
-QStringList TakeDataFolderNotices() {
-    (void)DataDirectory();
-    return std::exchange(g_notices, {});
-}
+QStringList TakeDataFolderNotices() { return std::exchange(g_notices, {}); }
 
 QString DataFilePath(const QString& fileName) { return Find(DataDirectory(), fileName); }
 

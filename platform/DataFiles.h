@@ -16,7 +16,7 @@ QString DataDirectory();
 void SetDataDirectory(const QString& directory);  // tests; empty chooses again
 
 // What choosing the folder found that the player should know: another set of data that is not
-// used, or a folder that cannot be made. Each is given once.
+// used, or a folder that cannot be made, since the folder was chosen. Each is given once.
 QStringList TakeDataFolderNotices();
 
 // The path of a data file in the data folder; names that differ only in letter case are one

@@ -7,6 +7,8 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <chrono>
+#include <future>
 
 #include "files/FileObject.h"
 #include "platform/DataFiles.h"
@@ -180,6 +182,15 @@ TEST_F(DataFilesTest, AKilledCopysLockAndTemporaryFilesNeverStayInTheWay) {
                   program, [&] { ++raised; }, nullptr),
               platform::FolderClaim::Ours);
     EXPECT_EQ(platform::RemoveLeftoverTemporaryFiles(program), 1);
+    // A second start asks the holder to come to the front, and plays on nothing.
+    auto second = std::async(std::launch::async, [this] {
+        return platform::ClaimDataFolder(
+            program, [] { ADD_FAILURE(); }, nullptr);
+    });
+    while (second.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(second.get(), platform::FolderClaim::Raised);
+    EXPECT_EQ(raised, 1);
     EXPECT_FALSE(QFile::exists(program + "/.zarvelo-a1b2c3.tmp"));
     EXPECT_TRUE(QFile::exists(program + "/.zarvelo-a1b2c.tmp"));
     platform::ReleaseDataFolder();

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "app/Startup.h"
+#include "files/FileObject.h"
 #include "platform/Clock.h"
 #include "platform/DataFiles.h"
 #include "platform/Folders.h"
@@ -29,6 +30,10 @@ namespace zarvelo::testing {
 
 void GameFixture::SetUp() {
     ASSERT_TRUE(directory.isValid());
+    {
+        platform::MessageBoxRecorder untold;  // what an earlier test left for the player
+        ReportDataProblems();
+    }
     ResetGameState();
     platform::SetProgramDirectory(directory.path());
     platform::SetToday(QDate(2026, 12, 7));

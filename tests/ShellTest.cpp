@@ -170,6 +170,13 @@ TEST_F(ShellTest, ANameDifferingInCaseFindsTheSameFile) {
     EnterName("taro");
     EXPECT_EQ(PlayerName, "Taro");  // the name stored in the file
     EXPECT_EQ(Credit, 70);
+    // A file that holds no record is told about at the change, and kept.
+    Write("jiro.dat", "junk");
+    EnterName("Jiro");
+    EXPECT_EQ(Credit, 100);
+    ASSERT_EQ(boxes->calls.size(), 1u);
+    EXPECT_TRUE(boxes->calls[0].text.startsWith("Jiro.dat could not be read"));
+    EXPECT_EQ(Read("jiro.dat.unreadable"), "junk");
 }
 
 TEST_F(ShellTest, AChangeDuringAGameAbandonsIt) {
