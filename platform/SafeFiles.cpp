@@ -244,7 +244,8 @@ QString MoveAside(const QString& path, const QString& suffix, QString* error) {
 bool CanCreateFilesIn(const QString& directory) {
     QString probe;
     const int fd = CreateBeside(directory, &probe);
-    if (fd < 0) return false;
+    // A full disk is no reason to move the data for good: only a folder closed to writing is.
+    if (fd < 0) return errno != EROFS && errno != EACCES && errno != EPERM;
     ::close(fd);
     ::unlink(Native(probe).constData());
     return true;

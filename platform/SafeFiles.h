@@ -45,7 +45,8 @@ bool MakeFolder(const QString& path, QString* error);
 // is taken, never replacing anything. Returns the new path, or nothing with the reason in error.
 QString MoveAside(const QString& path, const QString& suffix, QString* error);
 
-// Whether a file can be made in the directory.
+// Whether the directory is open to writing: a file can be made there, or could be but for a
+// lack of space.
 bool CanCreateFilesIn(const QString& directory);
 
 }  // namespace zarvelo::platform

@@ -37,15 +37,15 @@ protected:
         GameFixture::TearDown();
     }
 
-    // Runs the program as if from a folder that can or cannot be written.
-    void StartIn(bool writable) {
+    // Runs the program as if from a folder that can or cannot be written, and why not.
+    void StartIn(bool writable, int why = EROFS) {
         platform::SetProgramDirectory(directory.path());  // the choice is made afresh
         (void)platform::DataDirectory();
         const QString folder = program;
         platform::SetFileFaultHook(
-            [folder, writable](platform::FileStep step, const QString& path, qint64, qint64*) {
+            [folder, writable, why](platform::FileStep step, const QString& path, qint64, qint64*) {
                 const bool inFolder = QFileInfo(path).absolutePath() == folder;
-                return !writable && step == platform::FileStep::Create && inFolder ? EROFS : 0;
+                return !writable && step == platform::FileStep::Create && inFolder ? why : 0;
             });
         platform::SetProgramDirectory(program);
         LoadLastPlayer();
@@ -104,6 +104,8 @@ TEST_F(DataFilesTest, AFolderThatCannotBeWrittenShowsItsDataAndMovesItForGood) {
 
 TEST_F(DataFilesTest, AWritableFolderKeepsItsOwnData) {
     Write(program + "/default.dat", "\"Taro\",870,0,5\r\n");
+    StartIn(false, ENOSPC);  // full, not closed: the data stays
+    EXPECT_EQ(platform::DataDirectory(), program);
     StartIn(true);
     EXPECT_EQ(platform::DataDirectory(), program);
     SavePlayerFiles();
