@@ -121,27 +121,40 @@ if command -v pulseaudio >/dev/null; then
     poll 10000 test -S "$XDG_RUNTIME_DIR/pulse/native" || echo "note: no sound server (see $out/pulse.log)"
 fi
 
-# An X server on a display nobody uses, managed by openbox: sets DISPLAY, xvfb and wm.
+# An X server on a display nobody uses, managed by openbox: sets DISPLAY, xvfb and wm. Other
+# servers come and go on the machine meanwhile; a display that openbox cannot open is given up
+# for another.
 start_display() {  # NAME
     local name=$1
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/$name.display" \
-        >"$out/$name-xvfb.log" 2>&1 &
-    xvfb=$!
-    started+=("$xvfb")
-    poll 20000 grep -qx '[0-9][0-9]*' "$work/$name.display" ||
-        { why="gave up waiting for Xvfb to say its display (see $out/$name-xvfb.log)"; return 1; }
-    export DISPLAY=":$(head -1 "$work/$name.display")"
-    openbox --sm-disable >"$out/$name-openbox.log" 2>&1 &
-    wm=$!
-    started+=("$wm")
-    poll 20000 wm_ready || timed_out "openbox to manage display $DISPLAY"
+    for _ in 1 2 3; do
+        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/$name.display" \
+            >"$out/$name-xvfb.log" 2>&1 &
+        xvfb=$!
+        started+=("$xvfb")
+        poll 20000 said_display
+        if ! grep -qx '[0-9][0-9]*' "$work/$name.display"; then
+            stop "$xvfb"
+            continue
+        fi
+        DISPLAY=":$(head -1 "$work/$name.display")"
+        export DISPLAY
+        openbox --sm-disable >"$out/$name-openbox.log" 2>&1 &
+        wm=$!
+        started+=("$wm")
+        poll 20000 wm_up && wm_ready && return 0
+        stop "$wm" "$xvfb"
+    done
+    timed_out "an X server managed by openbox (see $out/$name-xvfb.log and $out/$name-openbox.log)"
 }
+said_display() { grep -qx '[0-9][0-9]*' "$work/$name.display" || gone "$xvfb"; }
+wm_up() { wm_ready || gone "$wm" || gone "$xvfb"; }
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 # Window helpers. No helper passes an empty window id to xwininfo, which would wait for a click.
 window_type() {  # ID: its first type, as NORMAL, DIALOG, DROPDOWN_MENU
     xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null | sed -n 's/.*= _NET_WM_WINDOW_TYPE_\([A-Z_]*\).*/\1/p'
 }
+gx=0 gy=0 gw=0 gh=0
 geometry() {  # ID: sets gx gy gw gh, its place on the screen and its size
     [ -n "$1" ] || return 1
     eval "$(xwininfo -id "$1" 2>/dev/null | awk '/Absolute upper-left X/ {x=$NF}
@@ -154,8 +167,8 @@ window_of() {  # PID TYPE NAME [EXCEPT]
     local id
     for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
         [ "$id" != "${4:-}" ] || continue
-        [[ $(window_type "$id") == @($2) ]] || continue
-        [[ $(xdotool getwindowname "$id" 2>/dev/null) == $3 ]] || continue
+        # shellcheck disable=SC2053 # the name is matched against a pattern
+        [[ $(window_type "$id") == @($2) && $(xdotool getwindowname "$id" 2>/dev/null) == $3 ]] || continue
         found=$id
         return 0
     done
@@ -282,10 +295,12 @@ check_saved() {  # [folder]
     if [ "${1:-}" = folder ]; then
         [ -d "$dir/Ranking.dat" ] || { give_up "the folder Ranking.dat was not left alone"; return 1; }
     else
-        [ -f "$dir/Ranking.dat" ] && [ "$(tr -cd '\n' <"$dir/Ranking.dat" | wc -c)" -eq 5 ] ||
-            { give_up "Ranking.dat was not saved with its five lines"; return 1; }
+        if [ ! -f "$dir/Ranking.dat" ] || [ "$(tr -cd '\n' <"$dir/Ranking.dat" | wc -c)" -ne 5 ]; then
+            give_up "Ranking.dat was not saved with its five lines"
+            return 1
+        fi
     fi
-    leftovers=$(ls -A "$dir" | grep -E '^\.zarvelo-[0-9a-f]{6}\.tmp$' | tr '\n' ' ')
+    leftovers=$(temp_files "$dir")
     [ -z "$leftovers" ] || { give_up "half-written files were left: $leftovers"; return 1; }
 }
 
@@ -305,7 +320,7 @@ signal_with_box() {  # BOX SIGNAL
 # Case: the X server ends while the quit box is open; on a display of its own.
 x_server_lost() {
     local display=$DISPLAY main_xvfb=$xvfb main_wm=$wm status=0
-    xvfb= wm=
+    xvfb='' wm=
     lose_display || status=$?
     [ -z "$wm" ] || stop "$wm"
     [ -z "$xvfb" ] || stop "$xvfb"
@@ -440,7 +455,7 @@ second_copy() {
     [ -s "$log.err" ] || { give_up "the second copy said nothing on standard error"; return 1; }
     gone "$first" && { give_up "the first copy ended"; return 1; }
     poll 5000 is_active "$first_main" ||
-        { give_up "the first copy's window was not brought to the front (active: $(active_window))"; return 1; }
+        { give_up "the first copy's window was not brought to the front (active: $(active_window) \"$(xdotool getwindowname "$(($(active_window)))" 2>/dev/null)\")"; return 1; }
     [ "$(snapshot "$dir")" = "$before" ] ||
         { give_up "the second copy changed the folder: $(diff <(echo "$before") <(snapshot "$dir") | tr '\n' ' ')"; return 1; }
     stop "$other"
@@ -472,22 +487,32 @@ killed_copy() {
 
 # Case: the start after the kill removed the killed copy's temporary files and no other file.
 leftover_temp_files() {
-    local t0 left
+    local t0
     dir=$shared
     game=${restarted:-}
-    [ -n "$game" ] && ! gone "$game" || { give_up "not judged: the game did not start after the kill"; return 1; }
-    case_games+=("$game")
-    poll 5000 no_temp_files || {
-        give_up "left by a killed copy and still there after the next start: $(ls -A "$dir" | grep -E '^\.zarvelo-[0-9a-f]{6}\.tmp$' | tr '\n' ' ')"
+    if [ -z "$game" ] || gone "$game"; then
+        give_up "not judged: the game did not start after the kill"
         return 1
-    }
-    [ -e "$dir/.zarvelo-a1b2.tmp" ] && [ -e "$dir/zarvelo-a1b2c3.tmp" ] ||
-        { give_up "a file not named as the game's temporary files was removed"; return 1; }
+    fi
+    case_games+=("$game")
+    poll 5000 no_temp_files ||
+        { give_up "left by a killed copy and still there after the next start: $(temp_files "$dir")"; return 1; }
+    if [ ! -e "$dir/.zarvelo-a1b2.tmp" ] || [ ! -e "$dir/zarvelo-a1b2c3.tmp" ]; then
+        give_up "a file not named as the game's temporary files was removed"
+        return 1
+    fi
     choose_quit || return 1
     t0=$(now_ms)
     await_end "ｹﾞｰﾑ > 終了 with nothing staked" "$t0"
 }
-no_temp_files() { ! ls -A "$dir" | grep -Eq '^\.zarvelo-[0-9a-f]{6}\.tmp$'; }
+no_temp_files() { [ -z "$(temp_files "$dir")" ]; }
+# The game's temporary files in a folder: .zarvelo-, six hexadecimal digits, .tmp.
+temp_files() {  # FOLDER
+    local f
+    for f in "$1"/.zarvelo-*.tmp; do
+        [[ ${f##*/} =~ ^\.zarvelo-[0-9a-f]{6}\.tmp$ ]] && printf '%s ' "${f##*/}"
+    done
+}
 
 results=()
 failures=0
@@ -495,13 +520,14 @@ run() {  # LABEL FUNCTION [ARGS...]
     local label=$1 t0 pid
     shift
     case_id=$(printf 'case%02d' $((${#results[@]} + 1)))
-    why= note= keep= case_games=()
+    why='' note='' keep='' case_games=()
     echo "== $case_id: $label"
     t0=$(now_ms)
     if "$@"; then
         results+=("PASS  $case_id $label: ${note}the case took $(($(now_ms) - t0)) ms")
     else
         results+=("FAIL  $case_id $label: $why${note:+; $note}")
+        echo "   $why"
         failures=$((failures + 1))
     fi
     # A game still running after its case is not let into the next.
