@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
 #include "rules/Dealing.h"
+#include "rules/Game.h"
 #include "screen/Messages.h"
 #include "screen/TableGeometry.h"
 #include "tables/PlayerData.h"
@@ -23,7 +24,8 @@ int SlotAt(Counter x) {
 }
 
 bool Accepts(CardNumber current, CardNumber candidate) {
-    return FirstSelection || cardlib::GetCardSuit(candidate) == cardlib::GetCardSuit(current) ||
+    GameState& s = RulesState();
+    return s.FirstSelection || cardlib::GetCardSuit(candidate) == cardlib::GetCardSuit(current) ||
            cardlib::GetCardValue(candidate) == cardlib::GetCardValue(current);
 }
 
@@ -51,9 +53,10 @@ int CardPointMultiplier(int n) {
 }
 
 void AwardCardPoints() {
-    const int multiplier = CardPointMultiplier(CardsInStage());
+    GameState& s = RulesState();
+    const int multiplier = CardPointMultiplier(s.CardsInStage());
     if (multiplier == 0) return;
-    Win = SaturatingAdd(Win, SaturatingMul(SaturatingMul(Stage, multiplier), Bet));
+    s.Win = SaturatingAdd(s.Win, SaturatingMul(SaturatingMul(s.Stage, multiplier), s.Bet));
 }
 
 void RedealTable() {
@@ -62,30 +65,33 @@ void RedealTable() {
 }
 
 void ClearStage() {
-    StageCleared = true;
-    platform::PlayWave(QStringLiteral("space152.wav"));
+    GameState& s = RulesState();
+    s.StageCleared = true;
+    platform::PlayWave(platform::Sound::StageClear);
     platform::ShowMessageBox(QStringLiteral("You did it!! Try next game!"));
-    Stage = SaturatingAdd(Stage, 1);
+    s.Stage = SaturatingAdd(s.Stage, 1);
     RedealTable();
 }
 
 void EndGame() {
+    GameState& s = RulesState();
     NamedControls& c = Controls();
-    platform::PlayWave(QStringLiteral("boingg.wav"));
+    platform::PlayWave(platform::Sound::GameOver);
     c.LabelMessage->setText(kGameOverMessage);
-    Credit = SaturatingAdd(Credit, Win);
-    PlayerRecord.GamesPlayed = SaturatingAdd(PlayerRecord.GamesPlayed, 1);
-    if (TotalCards > HiScore) {
-        HiScore = TotalCards;
-        c.LabelHiscore->setText(QString::number(HiScore));
+    s.Credit = SaturatingAdd(s.Credit, s.Win);
+    s.PlayerRecord.GamesPlayed = SaturatingAdd(s.PlayerRecord.GamesPlayed, 1);
+    if (s.TotalCards > s.HiScore) {
+        s.HiScore = s.TotalCards;
+        c.LabelHiscore->setText(QString::number(s.HiScore));
     }
-    if (GameCards > Ranking[kRankingSize - 1].Cards) EnterRanking();
+    if (s.GameCards > s.Ranking[kRankingSize - 1].Cards) EnterRanking(s);
     // The finished game is on the disk before anything can end the program.
-    SaveRecordAndRanking();
-    Stage = 1;
-    GameOver = true;
-    GameInProgress = false;
-    StageCleared = false;
+    CopyStateToRecord(s);
+    SaveRecordAndRanking(s.PlayerName, s.PlayerRecord, s.Ranking);
+    s.Stage = 1;
+    s.GameOver = true;
+    s.GameInProgress = false;
+    s.StageCleared = false;
     for (QPushButton* button : c.BettingButtons()) button->show();
     c.CommandBet->setEnabled(true);
     c.CommandRepeatBet->setEnabled(true);

@@ -2,15 +2,16 @@
 #include "screen/Module1.h"
 
 #include "rules/Betting.h"
+#include "rules/Game.h"
 #include "screen/CardChart.h"
 #include "screen/Messages.h"
 #include "screen/TableGeometry.h"
-#include "state/GameState.h"
 #include "windows/NamedControls.h"
 
 namespace zarvelo {
 
 void InitMainWindow() {
+    GameState& s = RulesState();
     NamedControls& c = Controls();
     c.LabelMessage->setText(kPleaseBetAndStart);
     SetButtonMode(ButtonMode::Betting);
@@ -18,7 +19,7 @@ void InitMainWindow() {
         c.FrameNotice[i]->move(NoticeFrameRect(i).topLeft());
         c.FrameNotice[i]->hide();
     }
-    MainCaption = CaptionFor(PlayerName);
+    s.MainCaption = CaptionFor(s.PlayerName);
     ResetCardChart();
 }
 

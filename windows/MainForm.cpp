@@ -315,10 +315,10 @@ void MainForm::buildMenus() {
     MenuPlayInSilence = MenuOption->addAction(QString::fromUtf8("ｻｳﾝﾄﾞ(次回ｻﾎﾟｰﾄ)"));
     // Announced for a later version: shown, greyed, and without an action.
     MenuPlayInSilence->setEnabled(false);
-    menupartline8 = MenuOption->addSeparator();
+    MenuOption->addSeparator();
     MenuUserInformation = MenuOption->addAction(QString::fromUtf8("ﾕｰｻﾞｰ情報"));
     MenuRankingInformation = MenuOption->addAction(QString::fromUtf8("ﾗﾝｷﾝｸﾞ情報"));
-    MenuPartLine1 = MenuOption->addSeparator();
+    MenuOption->addSeparator();
     MenuEnterUserName = MenuOption->addAction(QString::fromUtf8("ﾌﾟﾚｲﾔｰ名の入力"));
     MenuHelp = addMenu("ﾍﾙﾌﾟ");
     MenuHowToPlay = MenuHelp->addAction(QString::fromUtf8("遊び方"));

@@ -48,10 +48,8 @@ public:
     QMenu* MenuHelp = nullptr;
     QAction* MenuQuit = nullptr;
     QAction* MenuPlayInSilence = nullptr;
-    QAction* menupartline8 = nullptr;
     QAction* MenuUserInformation = nullptr;
     QAction* MenuRankingInformation = nullptr;
-    QAction* MenuPartLine1 = nullptr;
     QAction* MenuEnterUserName = nullptr;
     QAction* MenuHowToPlay = nullptr;
 

@@ -7,13 +7,13 @@
 #include "rules/Betting.h"
 #include "rules/CardSelection.h"
 #include "rules/Dealing.h"
+#include "rules/Game.h"
 #include "rules/Poker.h"
 #include "screen/CardChart.h"
 #include "screen/Messages.h"
 #include "screen/ScreenObject.h"
 #include "screen/TableDrawing.h"
 #include "screen/TableGeometry.h"
-#include "state/GameState.h"
 #include "tables/PlayerData.h"
 #include "tables/PointTables.h"
 #include "windows/MainForm.h"
@@ -21,9 +21,10 @@
 namespace zarvelo {
 
 void MainForm::Form_MouseDown(int, int, float x, float y) {
+    GameState& s = RulesState();
     // Halves go to the even neighbour (the default rounding mode).
-    ClickX = static_cast<Counter>(std::nearbyint(x));
-    ClickY = static_cast<Counter>(std::nearbyint(y));
+    s.ClickX = static_cast<Counter>(std::nearbyint(x));
+    s.ClickY = static_cast<Counter>(std::nearbyint(y));
 }
 
 void MainForm::PressSlot(int slot) {
@@ -34,46 +35,47 @@ void MainForm::PressSlot(int slot) {
 }
 
 void MainForm::Form_Click() {
-    if (GameOver || Bet == 0 || !GameInProgress) {
+    GameState& s = RulesState();
+    if (s.GameOver || s.Bet == 0 || !s.GameInProgress) {
         LabelMessage->setText(kPleaseBetAndStart);
         return;
     }
-    if (ClickY < kRowTop || ClickY > kRowBottom) return;
-    const int slot = SlotAt(ClickX);
+    if (s.ClickY < kRowTop || s.ClickY > kRowBottom) return;
+    const int slot = SlotAt(s.ClickX);
     if (slot == 0) return;
 
-    if (Accepts(TableCards[0], TableCards[slot])) {
-        if (FirstSelection) {
-            FirstSelection = false;
+    if (Accepts(s.TableCards[0], s.TableCards[slot])) {
+        if (s.FirstSelection) {
+            s.FirstSelection = false;
             LabelMessage->setText(QString());
         }
-        platform::PlayWave(QStringLiteral("floop_be.wav"));
-        TableCards[0] = TableCards[slot];
-        cardlib::SetCardX(TableCards[0], kTakenCardPosition.x());
-        cardlib::SetCardY(TableCards[0], kTakenCardPosition.y());
-        const CardNumber next = DeckPosition < kDeckSize ? Deck[DeckPosition] : 0;
-        TableCards[slot] = next;
-        ++DeckPosition;
-        GameCards = SaturatingAdd(GameCards, 1);
-        TotalCards = SaturatingAdd(TotalCards, 1);
+        platform::PlayWave(platform::Sound::CardTaken);
+        s.TableCards[0] = s.TableCards[slot];
+        // The library keeps no card positions: the current card is drawn at its own slot.
+        const CardNumber next = s.DeckPosition < kDeckSize ? s.Deck[s.DeckPosition] : 0;
+        s.TableCards[slot] = next;
+        ++s.DeckPosition;
+        s.GameCards = SaturatingAdd(s.GameCards, 1);
+        s.TotalCards = SaturatingAdd(s.TotalCards, 1);
         AwardCardPoints();
         ShowCardPoints();
         EvaluatePokerHand();
         if (next != 0) {
-            CardChart[cardlib::GetCardSuit(next) - 1][cardlib::GetCardValue(next) - 1] =
+            s.CardChart[cardlib::GetCardSuit(next) - 1][cardlib::GetCardValue(next) - 1] =
                 QLatin1Char(' ');
         }
     }
     RefreshTable();
-    if (DeckPosition >= kDeckSize) {
+    if (s.DeckPosition >= kDeckSize) {
         ClearStage();
-    } else if (!PlayableExists) {
+    } else if (!s.PlayableExists) {
         EndGame();
     }
 }
 
 void MainForm::Form_Paint() {
-    if (FirstSelection && !GameInProgress) {
+    const GameState& s = State();
+    if (s.FirstSelection && !s.GameInProgress) {
         ShowIdleTable();
     } else {
         RefreshTable();
@@ -81,17 +83,18 @@ void MainForm::Form_Paint() {
 }
 
 void MainForm::CommandBet_Click() {
-    if (GameOver) ResetAfterGameOver();
-    if (Credit == 0 && Bet == 0) {
+    GameState& s = RulesState();
+    if (s.GameOver) ResetAfterGameOver();
+    if (s.Credit == 0 && s.Bet == 0) {
         GoBankrupt();
         return;
     }
-    if (Bet == 0) {
+    if (s.Bet == 0) {
         SetButtonMode(ButtonMode::Betting);
-        GameInProgress = false;
-        FirstSelection = true;
-        BuildPointTable();
-        ResetPointTable();
+        s.GameInProgress = false;
+        s.FirstSelection = true;
+        BuildPointTable(s);
+        ResetPointTable(s);
         ResetCardChart();
         ShowCardPoints();
         RefreshPanels();
@@ -99,33 +102,35 @@ void MainForm::CommandBet_Click() {
         ShowIdleTable();
         RepaintNow();
     }
-    if (Credit > 0) {
-        ++Bet;
-        --Credit;
-        platform::PlayWave(QStringLiteral("keybd1.wav"));
-        SetPokerPrizes();
+    if (s.Credit > 0) {
+        ++s.Bet;
+        --s.Credit;
+        platform::PlayWave(platform::Sound::UnitStaked);
+        SetPokerPrizes(s);
         ShowPokerTable();
-        ScalePointValues();
+        ScalePointValues(s);
         ResetPointValues();
         RefreshPanels();
-        if (Bet == kMaxBet || (Credit == 0 && Bet > 0)) StartGame();
+        if (s.Bet == kMaxBet || (s.Credit == 0 && s.Bet > 0)) StartGame();
     }
 }
 
 void MainForm::CommandNextGame_Click() {
-    if (GameOver) ResetAfterGameOver();
-    if (Bet > 0) {
+    GameState& s = RulesState();
+    if (s.GameOver) ResetAfterGameOver();
+    if (s.Bet > 0) {
         ShowCardPoints();
         StartGame();
-    } else if (LastBet > 0) {
+    } else if (s.LastBet > 0) {
         ShowCardPoints();
         RepeatLastBet();
     }
 }
 
 void MainForm::CommandRepeatBet_Click() {
-    if (GameOver) ResetAfterGameOver();
-    if (LastBet > 0) {
+    GameState& s = RulesState();
+    if (s.GameOver) ResetAfterGameOver();
+    if (s.LastBet > 0) {
         ShowCardPoints();
         RepeatLastBet();
     }

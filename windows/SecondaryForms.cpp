@@ -12,9 +12,9 @@
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "rules/Dealing.h"
+#include "rules/Game.h"
 #include "screen/ScreenObject.h"
 #include "screen/TableDrawing.h"
-#include "state/GameState.h"
 #include "tables/PlayerData.h"
 #include "windows/ClientTitleBar.h"
 #include "windows/MainForm.h"
@@ -120,9 +120,10 @@ void EnterNameForm::closeEvent(QCloseEvent* event) {
 }
 
 void EnterNameForm::Form_Activate() {
-    StartingTextPlayer->setText(PlayerName);
+    GameState& s = RulesState();
+    StartingTextPlayer->setText(s.PlayerName);
     StartingTextPlayer->setSelection(0, 16);
-    PreviousPlayerName = PlayerName;
+    s.PreviousPlayerName = s.PlayerName;
 }
 
 void EnterNameForm::StartingButton_Click() {
@@ -137,33 +138,34 @@ void EnterNameForm::StartingButton_Click() {
 }
 
 void EnterNameForm::ChangePlayer() {
+    GameState& s = RulesState();
     MainForm& main = MainForm::instance();
-    PlayerName = StartingTextPlayer->text();
-    if (PlayerName == PreviousPlayerName) {
+    const QString incoming = StartingTextPlayer->text();
+    if (incoming == s.PreviousPlayerName) {
+        s.PlayerName = incoming;
         DrawTable();
         main.RepaintNow();
         return;
     }
-    const QString incoming = PlayerName;
-    PlayerName = PreviousPlayerName;
-    SavePlayerFiles();
-    PlayerName = incoming;
-    if (PlayerFileExists(PlayerName)) {
-        LoadPlayerFile();
+    // The outgoing player plays on until saved: an end during the save's box saves that one.
+    SavePlayerFiles(s.PreviousPlayerName, s.PlayerRecord);
+    s.PlayerName = incoming;
+    if (auto stored = LoadPlayerFile(s.PlayerName)) {
+        s.PlayerRecord = *stored;
     } else {
-        ResetRecordForNewPlayer();
-        PlayerRecord.Name = PlayerName;
+        ResetRecordForNewPlayer(s);
+        s.PlayerRecord.Name = s.PlayerName;
     }
-    CopyRecordToState();
+    CopyRecordToState(s);
     ReportDataProblems();
-    MainCaption = QStringLiteral("Zarvelo?(") + PlayerName + QLatin1Char(')');
-    Win = 0;
+    s.MainCaption = QStringLiteral("Zarvelo?(") + s.PlayerName + QLatin1Char(')');
+    s.Win = 0;
     // The outgoing player's game ends here: its stake was never saved, and the incoming
     // player starts from the waiting table rather than inheriting it.
-    Bet = 0;
-    GameInProgress = false;
-    GameOver = false;
-    StageCleared = false;
+    s.Bet = 0;
+    s.GameInProgress = false;
+    s.GameOver = false;
+    s.StageCleared = false;
     ShowStatus();
     cardlib::ClearTable(main.hWnd);
     ShowIdleTable();
@@ -221,8 +223,9 @@ RankingForm::RankingForm() {
 void RankingForm::Form_Activate() { FillRankingLabels(); }
 
 void RankingForm::FillRankingLabels() {
+    const GameState& s = State();
     for (int i = 0; i < kRankingSize; ++i) {
-        const RankingEntry& e = Ranking[i];
+        const RankingEntry& e = s.Ranking[i];
         LabelDate[i]->setText(platform::ShortDateText(e.Date));
         LabelPlayer[i]->setText(e.PlayerName);
         LabelRound[i]->setText(QString::number(e.Stage));
@@ -263,9 +266,10 @@ UserInfoForm::UserInfoForm() {
 }
 
 void UserInfoForm::Form_Activate() {
-    LabelPlayer->setText(PlayerRecord.Name);
-    LabelCredit->setText(QString::number(PlayerRecord.Credit));
-    LabelBankrupt->setText(QString::number(PlayerRecord.BankruptCount));
+    const GameState& s = State();
+    LabelPlayer->setText(s.PlayerRecord.Name);
+    LabelCredit->setText(QString::number(s.PlayerRecord.Credit));
+    LabelBankrupt->setText(QString::number(s.PlayerRecord.BankruptCount));
 }
 
 HelpForm::HelpForm() {
