@@ -23,12 +23,6 @@ int SlotAt(Counter x) {
     return 0;
 }
 
-bool Accepts(CardNumber current, CardNumber candidate) {
-    GameState& s = RulesState();
-    return s.FirstSelection || cardlib::GetCardSuit(candidate) == cardlib::GetCardSuit(current) ||
-           cardlib::GetCardValue(candidate) == cardlib::GetCardValue(current);
-}
-
 int CardPointMultiplier(int n) {
     switch (n) {
         case 10: return 1;

@@ -2,16 +2,12 @@
 // what follows a used-up deck or a row with nothing to take.
 #pragma once
 
-#include "state/GameState.h"
+#include "rules/TableSlots.h"
 
 namespace zarvelo {
 
 // The row slot (1 to 5) whose columns, with one more on its right, hold x; 0 for none.
 int SlotAt(Counter x);
-
-// Whether the candidate may follow the current card: any card at the first pick of a deal,
-// otherwise one of the same suit or the same value.
-bool Accepts(CardNumber current, CardNumber candidate);
 
 void AwardCardPoints();
 void RedealTable();

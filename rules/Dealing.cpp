@@ -8,6 +8,7 @@
 #include "cardlib/CardLib.h"
 #include "platform/MessageBox.h"
 #include "rules/Game.h"
+#include "rules/TableSlots.h"
 #include "screen/CardChart.h"
 #include "screen/Messages.h"
 #include "screen/ScreenObject.h"
@@ -104,20 +105,12 @@ void DealTable() {
 void ShowPlayableCards() {
     GameState& s = RulesState();
     NamedControls& c = Controls();
-    const int suit = cardlib::GetCardSuit(s.TableCards[0]);
-    const int value = cardlib::GetCardValue(s.TableCards[0]);
+    const TableSlotViews view = ViewOfTable(s);
     s.PlayableExists = false;
     for (int i = 1; i <= 5; ++i) {
-        const int u = cardlib::GetCardSuit(s.TableCards[i]);
-        const int v = cardlib::GetCardValue(s.TableCards[i]);
-        if (s.FirstSelection) {
-            c.FrameNotice[i]->show();
-        } else if (u == suit || v == value) {
-            c.FrameNotice[i]->show();
-            s.PlayableExists = true;
-        } else {
-            c.FrameNotice[i]->hide();
-        }
+        c.FrameNotice[i]->setVisible(view[i].playable);
+        // Every card may be taken at a deal's first pick, which is no proof that one matches.
+        if (view[i].playable && !s.FirstSelection) s.PlayableExists = true;
     }
 }
 

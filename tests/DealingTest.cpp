@@ -119,6 +119,7 @@ TEST_F(DealingTest, FramesMarkWhatMayBeTaken) {
     constexpr auto card = cardlib::CardOf;
     S().TableCards = {card(3, 7), card(3, 13), card(4, 7), card(1, 2), 0, card(3, 1)};
     S().FirstSelection = true;
+    S().GameInProgress = true;  // a deal's first pick, not the waiting table
     ShowPlayableCards();
     for (int i = 1; i <= 5; ++i) EXPECT_TRUE(f.FrameNotice[i]->isVisible()) << i;
     EXPECT_FALSE(S().PlayableExists);
@@ -152,6 +153,7 @@ bool ShowsCardAt(MainForm& f, QPoint topLeft) {
 TEST_F(DealingTest, RefreshDrawsFiveFacesAtTheSlotsAndTheCurrentCardAfterAPick) {
     MainForm& f = Form();
     S().Stage = 1;
+    S().GameInProgress = true;
     DealTable();
     RefreshTable();
     for (int i = 1; i <= 5; ++i) {

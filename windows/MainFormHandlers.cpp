@@ -44,7 +44,7 @@ void MainForm::Form_Click() {
     const int slot = SlotAt(s.ClickX);
     if (slot == 0) return;
 
-    if (Accepts(s.TableCards[0], s.TableCards[slot])) {
+    if (Accepts(s, s.TableCards[0], s.TableCards[slot])) {
         if (s.FirstSelection) {
             s.FirstSelection = false;
             LabelMessage->setText(QString());
