@@ -1,6 +1,7 @@
 // Staking credit, starting a game, repeating the last stake and bankruptcy.
 #include "rules/Betting.h"
 
+#include "cardlib/CardLib.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
 #include "rules/Dealing.h"
@@ -9,6 +10,7 @@
 #include "screen/CardChart.h"
 #include "screen/Messages.h"
 #include "screen/ScreenObject.h"
+#include "screen/TableDrawing.h"
 #include "tables/PointTables.h"
 #include "windows/NamedControls.h"
 
@@ -66,6 +68,61 @@ void GoBankrupt() {
     s.Credit = kCreditAfterBankruptcy;
     s.BankruptCount = SaturatingAdd(s.BankruptCount, 1);
     ShowStatus();
+}
+
+void BetOneUnit() {
+    GameState& s = RulesState();
+    if (s.GameOver) ResetAfterGameOver();
+    if (s.Credit == 0 && s.Bet == 0) {
+        GoBankrupt();
+        return;
+    }
+    if (s.Bet == 0) {
+        SetButtonMode(ButtonMode::Betting);
+        s.GameInProgress = false;
+        s.FirstSelection = true;
+        BuildPointTable(s);
+        ResetPointTable(s);
+        ResetCardChart();
+        ShowCardPoints();
+        SetPokerPrizes(s);
+        RefreshPanels();
+        cardlib::ClearTable(Controls().hWnd);
+        ShowIdleTable();
+        Controls().RepaintNow();
+    }
+    if (s.Credit > 0) {
+        ++s.Bet;
+        --s.Credit;
+        platform::PlayWave(platform::Sound::UnitStaked);
+        SetPokerPrizes(s);
+        ShowPokerTable();
+        ScalePointValues(s);
+        ResetPointValues();
+        RefreshPanels();
+        if (s.Bet == kMaxBet || (s.Credit == 0 && s.Bet > 0)) StartGame();
+    }
+}
+
+void StartNextGame() {
+    GameState& s = RulesState();
+    if (s.GameOver) ResetAfterGameOver();
+    if (s.Bet > 0) {
+        ShowCardPoints();
+        StartGame();
+    } else if (s.LastBet > 0) {
+        ShowCardPoints();
+        RepeatLastBet();
+    }
+}
+
+void RepeatBet() {
+    GameState& s = RulesState();
+    if (s.GameOver) ResetAfterGameOver();
+    if (s.LastBet > 0) {
+        ShowCardPoints();
+        RepeatLastBet();
+    }
 }
 
 void SetButtonMode(ButtonMode mode) {

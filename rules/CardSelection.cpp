@@ -2,15 +2,21 @@
 // what follows a used-up deck or a row with nothing to take.
 #include "rules/CardSelection.h"
 
+#include <cmath>
+
 #include "cardlib/CardLib.h"
 #include "files/FileObject.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
+#include "rules/Betting.h"
 #include "rules/Dealing.h"
 #include "rules/Game.h"
+#include "rules/Poker.h"
 #include "screen/Messages.h"
+#include "screen/ScreenObject.h"
 #include "screen/TableGeometry.h"
 #include "tables/PlayerData.h"
+#include "tables/PointTables.h"
 #include "windows/NamedControls.h"
 
 namespace zarvelo {
@@ -43,6 +49,52 @@ int CardPointMultiplier(int n) {
         case 51: return 8;
         case 52: return 500;
         default: return 0;
+    }
+}
+
+void RecordPress(float x, float y) {
+    GameState& s = RulesState();
+    // Halves go to the even neighbour (the default rounding mode).
+    s.ClickX = static_cast<Counter>(std::nearbyint(x));
+    s.ClickY = static_cast<Counter>(std::nearbyint(y));
+}
+
+void TakeCardAtPress() {
+    GameState& s = RulesState();
+    if (s.GameOver || s.Bet == 0 || !s.GameInProgress) {
+        Controls().LabelMessage->setText(kPleaseBetAndStart);
+        return;
+    }
+    if (s.ClickY < kRowTop || s.ClickY > kRowBottom) return;
+    const int slot = SlotAt(s.ClickX);
+    if (slot == 0) return;
+
+    if (Accepts(s, s.TableCards[0], s.TableCards[slot])) {
+        if (s.FirstSelection) {
+            s.FirstSelection = false;
+            Controls().LabelMessage->setText(QString());
+        }
+        platform::PlayWave(platform::Sound::CardTaken);
+        s.TableCards[0] = s.TableCards[slot];
+        // The library keeps no card positions: the current card is drawn at its own slot.
+        const CardNumber next = s.DeckPosition < kDeckSize ? s.Deck[s.DeckPosition] : 0;
+        s.TableCards[slot] = next;
+        ++s.DeckPosition;
+        s.GameCards = SaturatingAdd(s.GameCards, 1);
+        s.TotalCards = SaturatingAdd(s.TotalCards, 1);
+        AwardCardPoints();
+        ShowCardPoints();
+        EvaluatePokerHand();
+        if (next != 0) {
+            s.CardChart[cardlib::GetCardSuit(next) - 1][cardlib::GetCardValue(next) - 1] =
+                QLatin1Char(' ');
+        }
+    }
+    RefreshTable();
+    if (s.DeckPosition >= kDeckSize) {
+        ClearStage();
+    } else if (!s.PlayableExists) {
+        EndGame();
     }
 }
 

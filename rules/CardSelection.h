@@ -9,6 +9,11 @@ namespace zarvelo {
 // The row slot (1 to 5) whose columns, with one more on its right, hold x; 0 for none.
 int SlotAt(Counter x);
 
+// Form_MouseDown's step: where the press was, in whole pixels.
+void RecordPress(float x, float y);
+// Form_Click's steps at the recorded press: a pick at a row slot, or the reason nothing happens.
+void TakeCardAtPress();
+
 void AwardCardPoints();
 void RedealTable();
 

@@ -3,6 +3,7 @@
 
 #include "rules/Betting.h"
 #include "rules/Game.h"
+#include "rules/Players.h"
 #include "screen/CardChart.h"
 #include "screen/Messages.h"
 #include "screen/TableGeometry.h"
@@ -11,7 +12,6 @@
 namespace zarvelo {
 
 void InitMainWindow() {
-    GameState& s = RulesState();
     NamedControls& c = Controls();
     c.LabelMessage->setText(kPleaseBetAndStart);
     SetButtonMode(ButtonMode::Betting);
@@ -19,7 +19,7 @@ void InitMainWindow() {
         c.FrameNotice[i]->move(NoticeFrameRect(i).topLeft());
         c.FrameNotice[i]->hide();
     }
-    s.MainCaption = CaptionFor(s.PlayerName);
+    NameWindowForPlayer();
     ResetCardChart();
 }
 

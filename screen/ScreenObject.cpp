@@ -65,9 +65,8 @@ void ResetPointValues() {
 }
 
 void ShowPokerTable() {
-    GameState& s = RulesState();
+    const GameState& s = State();
     NamedControls& f = Controls();
-    SetPokerPrizes(s);
     for (int i = 0; i < kPokerHands; ++i)
         f.LabelPorkerPoint[i]->setText(QString::number(s.PokerPrize[i]));
     for (int i = 0; i < kPokerHands; ++i)

@@ -57,6 +57,7 @@ TEST_F(ScreenTest, PokerPanelShowsPrizesForTheStakeAndZeroCounts) {
     MainForm& f = Form();
     S().Bet = 2;
     S().PokerCount = {3, 3, 3, 3, 3};
+    SetPokerPrizes(S());
     ShowPokerTable();
     const char* const prizes[] = {"1000", "40", "20", "10", "2"};
     for (int i = 0; i < 5; ++i) {

@@ -131,6 +131,10 @@ MainForm::MainForm() {
     buildMenus();
     // What assistive technology is told of the table follows its drawing and the message line.
     TableDrawn = [this] { AnnounceTableChanges(table_); };
+    RepaintNow = [this] {
+        Form_Paint();
+        table_->repaint();
+    };
     LabelMessage->setTextWatcher([this] { AnnounceTableChanges(table_); });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     GiveTitleBarIfNeeded(this, true);
@@ -323,11 +327,6 @@ void MainForm::buildMenus() {
     MenuHelp = addMenu("ﾍﾙﾌﾟ");
     MenuHowToPlay = MenuHelp->addAction(QString::fromUtf8("遊び方"));
     connectMenus();
-}
-
-void MainForm::RepaintNow() {
-    Form_Paint();
-    table_->repaint();
 }
 
 void MainForm::showEvent(QShowEvent* event) {

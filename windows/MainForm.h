@@ -22,9 +22,6 @@ public:
 
     TableView* table() const { return table_; }
 
-    // Paints the table for the moment and shows it at once.
-    void RepaintNow();
-
     // Event handlers.
     void Form_MouseDown(int button, int shift, float x, float y);
     void Form_Click();

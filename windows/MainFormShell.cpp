@@ -5,6 +5,7 @@
 #include "files/FileObject.h"
 #include "platform/MessageBox.h"
 #include "rules/Game.h"
+#include "rules/Players.h"
 #include "tables/PlayerData.h"
 #include "windows/MainForm.h"
 #include "windows/SecondaryForms.h"
@@ -35,9 +36,7 @@ void MainForm::Form_QueryUnload() {
 }
 
 void MainForm::SaveClosing() {
-    GameState& s = RulesState();
-    CopyStateToRecord(s);
-    SaveRecordAndRanking(s.PlayerName, s.PlayerRecord, s.Ranking);
+    SaveSession();
     saved_ = true;
 }
 

@@ -13,6 +13,7 @@
 #include "platform/MessageBox.h"
 #include "rules/Dealing.h"
 #include "rules/Game.h"
+#include "rules/Players.h"
 #include "screen/ScreenObject.h"
 #include "screen/TableDrawing.h"
 #include "tables/PlayerData.h"
@@ -120,10 +121,9 @@ void EnterNameForm::closeEvent(QCloseEvent* event) {
 }
 
 void EnterNameForm::Form_Activate() {
-    GameState& s = RulesState();
-    StartingTextPlayer->setText(s.PlayerName);
+    StartingTextPlayer->setText(State().PlayerName);
     StartingTextPlayer->setSelection(0, 16);
-    s.PreviousPlayerName = s.PlayerName;
+    RememberPlayerName();
 }
 
 void EnterNameForm::StartingButton_Click() {
@@ -138,34 +138,12 @@ void EnterNameForm::StartingButton_Click() {
 }
 
 void EnterNameForm::ChangePlayer() {
-    GameState& s = RulesState();
     MainForm& main = MainForm::instance();
-    const QString incoming = StartingTextPlayer->text();
-    if (incoming == s.PreviousPlayerName) {
-        s.PlayerName = incoming;
+    if (!zarvelo::ChangePlayer(StartingTextPlayer->text())) {
         DrawTable();
         main.RepaintNow();
         return;
     }
-    // The outgoing player plays on until saved: an end during the save's box saves that one.
-    SavePlayerFiles(s.PreviousPlayerName, s.PlayerRecord);
-    s.PlayerName = incoming;
-    if (auto stored = LoadPlayerFile(s.PlayerName)) {
-        s.PlayerRecord = *stored;
-    } else {
-        ResetRecordForNewPlayer(s);
-        s.PlayerRecord.Name = s.PlayerName;
-    }
-    CopyRecordToState(s);
-    ReportDataProblems();
-    s.MainCaption = QStringLiteral("Zarvelo?(") + s.PlayerName + QLatin1Char(')');
-    s.Win = 0;
-    // The outgoing player's game ends here: its stake was never saved, and the incoming
-    // player starts from the waiting table rather than inheriting it.
-    s.Bet = 0;
-    s.GameInProgress = false;
-    s.GameOver = false;
-    s.StageCleared = false;
     ShowStatus();
     cardlib::ClearTable(main.hWnd);
     ShowIdleTable();
