@@ -18,7 +18,8 @@
 #include "files/FileObject.h"
 #include "platform/MessageBox.h"
 #include "platform/SingleCopy.h"
-#include "state/GameState.h"
+#include "rules/Game.h"
+#include "tables/PlayerData.h"
 #include "windows/MainForm.h"
 
 namespace zarvelo {
@@ -128,9 +129,8 @@ void SaveForSessionEnd() {
     const bool attended = !platform::Unattended();
     platform::SetUnattended(true);
     // What a quit would save; the game goes on as it was if the session does not end after all.
-    const PlayerRecordType record = PlayerRecord;
-    SaveRecordAndRanking();
-    PlayerRecord = record;
+    const GameState& s = State();
+    SaveRecordAndRanking(s.PlayerName, RecordWithState(s), s.Ranking);
     if (attended) platform::SetUnattended(false);
 }
 

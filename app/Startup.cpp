@@ -14,10 +14,10 @@
 #include "platform/Sound.h"
 #include "platform/WindowOnScreen.h"
 #include "rules/Dealing.h"
+#include "rules/Game.h"
 #include "screen/CardChart.h"
 #include "screen/Module1.h"
 #include "screen/ScreenObject.h"
-#include "state/GameState.h"
 #include "tables/PlayerData.h"
 #include "tables/PointTables.h"
 #include "windows/MainForm.h"
@@ -68,15 +68,7 @@ bool TakeDataFolder() {
 }
 
 void InitializeProgramState() {
-    FirstSelection = true;
-    DeckPosition = GameCards = TotalCards = HiScore = 0;
-    Stage = 1;
-    GameOver = StageCleared = false;
-    FillCardChart();
-    LoadLastPlayer();
-    CopyRecordToState();
-    LoadRanking();
-    BuildPointTable();
+    TheGame().InitializeProgramState();
     MainForm& f = MainForm::instance();
     for (QAction* item : {f.MenuRankingInformation, f.MenuUserInformation, f.MenuEnterUserName})
         item->setEnabled(true);
@@ -84,7 +76,7 @@ void InitializeProgramState() {
 
 frmSplash& MakeSplash() {
     frmSplash& splash = SingleWindow<frmSplash>::instance();
-    splash.lblLicenseTo->setText(splash.lblLicenseTo->text() + PlayerName);
+    splash.lblLicenseTo->setText(splash.lblLicenseTo->text() + State().PlayerName);
     return splash;
 }
 
@@ -108,7 +100,7 @@ bool Main() {
     if (!PrepareMainWindow()) return false;
     frmSplash& splash = MakeSplash();
     platform::HoldSounds(true);
-    platform::PlayWave(QStringLiteral("Chime_2.wav"));
+    platform::PlayWave(platform::Sound::StartUp);
     // The wait blocks every paint, so the splash must be on screen before it begins.
     platform::ShowOnScreen(splash, kSplashMapTimeoutMilliseconds);
     platform::TraceMoment("splash");

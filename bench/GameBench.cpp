@@ -12,9 +12,9 @@
 #include "platform/MessageBoxRecorder.h"
 #include "platform/Sound.h"
 #include "rules/Dealing.h"
+#include "rules/Game.h"
 #include "rules/Poker.h"
 #include "screen/ScreenObject.h"
-#include "state/GameState.h"
 #include "windows/MainForm.h"
 #include "windows/TableView.h"
 
@@ -22,10 +22,13 @@ using namespace zarvelo;
 
 namespace {
 
+// The benchmarks lay out the table they time, as the tests do.
+GameState& s = RulesState();
+
 // A started game of one unit on a shown main window.
 MainForm& GameOnTable() {
     MainForm& form = MainForm::instance();
-    if (!GameInProgress) {
+    if (!s.GameInProgress) {
         form.CommandBet_Click();
         form.CommandNextGame_Click();
     }
@@ -40,24 +43,24 @@ void PaintAsTheEventLoopWould() {
 
 // Snapshot of the state a click changes, so each iteration clicks the same table.
 struct Snapshot {
-    decltype(Deck) deck = Deck;
-    decltype(TableCards) table = TableCards;
-    decltype(CardChart) chart = CardChart;
-    Counter position = DeckPosition, games = GameCards, total = TotalCards, win = Win;
-    bool first = FirstSelection;
+    decltype(s.Deck) deck = s.Deck;
+    decltype(s.TableCards) table = s.TableCards;
+    decltype(s.CardChart) chart = s.CardChart;
+    Counter position = s.DeckPosition, games = s.GameCards, total = s.TotalCards, win = s.Win;
+    bool first = s.FirstSelection;
     void restore() const {
-        Deck = deck, TableCards = table, CardChart = chart;
-        DeckPosition = position, GameCards = games, TotalCards = total, Win = win;
-        FirstSelection = first, GameInProgress = true, GameOver = false;
+        s.Deck = deck, s.TableCards = table, s.CardChart = chart;
+        s.DeckPosition = position, s.GameCards = games, s.TotalCards = total, s.Win = win;
+        s.FirstSelection = first, s.GameInProgress = true, s.GameOver = false;
     }
 };
 
 void BM_CardClickWithRepaint(benchmark::State& state) {
     MainForm& form = GameOnTable();
     // A row where slot 1 matches the current card and the game goes on after the pick.
-    TableCards = {27, 28, 29, 30, 31, 32};
-    FirstSelection = false;
-    Deck[DeckPosition] = 33;
+    s.TableCards = {27, 28, 29, 30, 31, 32};
+    s.FirstSelection = false;
+    s.Deck[s.DeckPosition] = 33;
     const Snapshot before;
     for (auto _ : state) {
         before.restore();
@@ -70,8 +73,8 @@ BENCHMARK(BM_CardClickWithRepaint);
 
 void BM_RejectedClickWithRepaint(benchmark::State& state) {
     MainForm& form = GameOnTable();
-    TableCards = {1, 15, 27, 2, 3, 4};  // slot 1 shares nothing with the ace of clubs
-    FirstSelection = false;
+    s.TableCards = {1, 15, 27, 2, 3, 4};  // slot 1 shares nothing with the ace of clubs
+    s.FirstSelection = false;
     for (auto _ : state) {
         form.Form_MouseDown(1, 0, 40.f, 200.f);
         form.Form_Click();
@@ -84,20 +87,20 @@ BENCHMARK(BM_RejectedClickWithRepaint);
 // and the ranking, and the three data files saved and synced to the disk.
 void BM_GameEndingClickWithSave(benchmark::State& state) {
     MainForm& form = GameOnTable();
-    TableCards = {33, 7, 15, 16, 17, 18};  // the seven of clubs takes the seven of hearts' place
-    FirstSelection = false;
-    Deck[DeckPosition] = 22;  // and the nine of diamonds leaves nothing to take
+    s.TableCards = {33, 7, 15, 16, 17, 18};  // the seven of clubs takes the seven of hearts' place
+    s.FirstSelection = false;
+    s.Deck[s.DeckPosition] = 22;  // and the nine of diamonds leaves nothing to take
     const Snapshot before;
-    const auto ranking = Ranking;
-    const PlayerRecordType record = PlayerRecord;
-    const Counter credit = Credit;
+    const auto ranking = s.Ranking;
+    const PlayerRecordType record = s.PlayerRecord;
+    const Counter credit = s.Credit;
     for (auto _ : state) {
         before.restore();
-        Ranking = ranking, PlayerRecord = record, Credit = credit;
+        s.Ranking = ranking, s.PlayerRecord = record, s.Credit = credit;
         form.Form_MouseDown(1, 0, 40.f, 200.f);
         form.Form_Click();
         PaintAsTheEventLoopWould();
-        if (!GameOver) state.SkipWithError("the click did not end the game");
+        if (!s.GameOver) state.SkipWithError("the click did not end the game");
     }
 }
 BENCHMARK(BM_GameEndingClickWithSave)->Unit(benchmark::kMillisecond);
@@ -110,10 +113,10 @@ void BM_WholeTableRepaint(benchmark::State& state) {
 BENCHMARK(BM_WholeTableRepaint);
 
 void BM_EvaluatePokerHand(benchmark::State& state) {
-    TableCards = {0, 40, 49, 50, 51, 52};
+    s.TableCards = {0, 40, 49, 50, 51, 52};
     for (auto _ : state) {
         EvaluatePokerHand();
-        benchmark::DoNotOptimize(Win);
+        benchmark::DoNotOptimize(s.Win);
     }
 }
 BENCHMARK(BM_EvaluatePokerHand);
@@ -122,7 +125,7 @@ void BM_DealTable(benchmark::State& state) {
     GameOnTable();
     for (auto _ : state) {
         DealTable();
-        benchmark::DoNotOptimize(Deck);
+        benchmark::DoNotOptimize(s.Deck);
     }
 }
 BENCHMARK(BM_DealTable);
@@ -131,7 +134,7 @@ void BM_ShowCardPoints(benchmark::State& state) {
     GameOnTable();
     Counter n = 0;
     for (auto _ : state) {
-        GameCards = n++ % 53;
+        s.GameCards = n++ % 53;
         ShowCardPoints();
     }
 }

@@ -116,10 +116,6 @@ std::int32_t GetCardSuit(std::int32_t card) { return IsCard(card) ? (card - 1) /
 
 std::int32_t GetCardValue(std::int32_t card) { return IsCard(card) ? (card - 1) % 13 + 1 : 0; }
 
-std::int32_t SetCardX(std::int32_t, std::int32_t) { return 0; }
-
-std::int32_t SetCardY(std::int32_t, std::int32_t) { return 0; }
-
 void InjectInitializeFailure(bool fail) { g_failInitialize = fail; }
 
 }  // namespace zarvelo::cardlib

@@ -35,9 +35,10 @@ std::int32_t ClearCard(WindowHandle window, std::int32_t x, std::int32_t y);
 std::int32_t GetCardSuit(std::int32_t card);
 std::int32_t GetCardValue(std::int32_t card);
 
-// Remember a card's position; nothing reads it back.
-std::int32_t SetCardX(std::int32_t card, std::int32_t x);
-std::int32_t SetCardY(std::int32_t card, std::int32_t y);
+// The card of a suit and a value; suits and values as above.
+constexpr std::int32_t CardOf(std::int32_t suit, std::int32_t value) {
+    return (suit - 1) * 13 + value;
+}
 
 inline constexpr std::int32_t kEmptySlotSymbol = 3;
 

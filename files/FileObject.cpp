@@ -96,46 +96,47 @@ bool PlayerFileExists(const QString& name) {
     return platform::DataFileExists(PlayerFileName(name));
 }
 
-bool LoadPlayerFile() {
-    if (!PlayerFileExists(PlayerName)) return false;
-    const auto record = ReadRecord(PlayerFileName(PlayerName));
-    PlayerRecord = record.value_or(NewPlayerRecord());
+std::optional<PlayerRecordType> LoadPlayerFile(const QString& name) {
+    if (!PlayerFileExists(name)) return std::nullopt;
+    const auto read = ReadRecord(PlayerFileName(name));
+    PlayerRecordType record = read.value_or(NewPlayerRecord());
     // The player is saved under the name inside; one that cannot name a file would lose the
     // record at the next save, so the name that found the file stays.
-    if (!record || NameProblem(PlayerRecord.Name)) PlayerRecord.Name = PlayerName;
-    return true;
+    if (!read || NameProblem(record.Name)) record.Name = name;
+    return record;
 }
 
-void SavePlayerFiles() {
+void SavePlayerFiles(const QString& playerName, const PlayerRecordType& record) {
     SaveRound round;
-    const auto line = codec::EncodePlayerLine(PlayerRecord);
+    const auto line = codec::EncodePlayerLine(record);
     // A name that cannot name a file of its own still leaves the last-player file right.
-    if (!NameProblem(PlayerName)) Save(PlayerFileName(PlayerName), line);
+    if (!NameProblem(playerName)) Save(PlayerFileName(playerName), line);
     Save(kLastPlayerFile, line);
 }
 
-void LoadLastPlayer() {
-    const auto record = ReadRecord(kLastPlayerFile);
-    PlayerRecord = record.value_or(NewPlayerRecord());
-    PlayerName = PlayerRecord.Name;
-    if (const auto problem = NameProblem(PlayerName)) {
+LastPlayer LoadLastPlayer() {
+    const auto read = ReadRecord(kLastPlayerFile);
+    LastPlayer last{QString(), read.value_or(NewPlayerRecord())};
+    last.name = last.record.Name;
+    if (const auto problem = NameProblem(last.name)) {
         // A name that cannot name a file would leave the record nowhere but here, to be lost at
         // the next player change: the player goes on under the nearest name that can.
-        PlayerName = StorableName(PlayerName, platform::DataFileNameLimit());
+        last.name = StorableName(last.name, platform::DataFileNameLimit());
         g_problems << QStringLiteral(
                           "The last player's name cannot be used: %1\n\"%2\"\nThe game "
                           "goes on as \"%3\".")
-                          .arg(*problem, PlayerRecord.Name, PlayerName);
-        if (PlayerName == kNewPlayerName) PlayerRecord = NewPlayerRecord();
-        PlayerRecord.Name = PlayerName;
-    } else if (record) {
-        return;
+                          .arg(*problem, last.record.Name, last.name);
+        if (last.name == kNewPlayerName) last.record = NewPlayerRecord();
+        last.record.Name = last.name;
+    } else if (read) {
+        return last;
     }
     // A player made up here never saves over a file of the same name that was not read first.
-    LoadPlayerFile();
+    if (auto stored = LoadPlayerFile(last.name)) last.record = *stored;
+    return last;
 }
 
-void LoadRanking() {
+RankingTable LoadRanking() {
     QString path;
     const auto bytes = ReadFile(kRankingFile, &path);
     const auto ranking =
@@ -143,22 +144,19 @@ void LoadRanking() {
               : std::nullopt;
     if (bytes && !ranking)
         Unreadable(kRankingFile, path, QStringLiteral("it holds no complete line"));
-    if (ranking)
-        Ranking = *ranking;
-    else
-        MakeDefaultRanking();
+    return ranking ? *ranking : DefaultRanking();
 }
 
-void SaveRecordAndRanking() {
+void SaveRecordAndRanking(const QString& playerName, const PlayerRecordType& record,
+                          const RankingTable& ranking) {
     SaveRound round;
-    CopyStateToRecord();
-    SaveRanking();
-    SavePlayerFiles();
+    SaveRanking(ranking);
+    SavePlayerFiles(playerName, record);
 }
 
-void SaveRanking() {
+void SaveRanking(const RankingTable& ranking) {
     QByteArray bytes;
-    for (const RankingEntry& entry : Ranking) bytes += codec::EncodeRankingLine(entry);
+    for (const RankingEntry& entry : ranking) bytes += codec::EncodeRankingLine(entry);
     Save(kRankingFile, bytes);
 }
 

@@ -4,17 +4,30 @@
 #include <QString>
 #include <optional>
 
+#include "state/GameState.h"
+
 namespace zarvelo {
 
 bool PlayerFileExists(const QString& name);
-bool LoadPlayerFile();
-void SavePlayerFiles();
-void LoadLastPlayer();
-void LoadRanking();
-void SaveRanking();
+// The record in the player's file; nothing when there is no file. A file that cannot be read
+// gives a new player's record under that name.
+std::optional<PlayerRecordType> LoadPlayerFile(const QString& name);
+// The record saved as the player's own file and as the last player.
+void SavePlayerFiles(const QString& playerName, const PlayerRecordType& record);
 
-// The state copied into the player's record, then the ranking and the player's files saved.
-void SaveRecordAndRanking();
+// The last player: the name to play under and the record.
+struct LastPlayer {
+    QString name;
+    PlayerRecordType record;
+};
+LastPlayer LoadLastPlayer();
+
+RankingTable LoadRanking();
+void SaveRanking(const RankingTable& ranking);
+
+// The ranking, then the player's files, in one save round.
+void SaveRecordAndRanking(const QString& playerName, const PlayerRecordType& record,
+                          const RankingTable& ranking);
 
 // Why a name cannot be a player's, or nothing when it can: the name names the player's file.
 std::optional<QString> NameProblem(const QString& name);

@@ -76,6 +76,11 @@ void PlayWave(const QString& fileName) {
         Qt::QueuedConnection);
 }
 
+void PlayWave(Sound sound) {
+    const std::string_view file = WaveFileOf(sound);
+    PlayWave(QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size())));
+}
+
 void HoldSounds(bool held) {
     g_soundsHeld = held;
     // What was asked for meanwhile plays now, in order: it waits in the thread's queue.

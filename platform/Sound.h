@@ -4,11 +4,14 @@
 #include <QString>
 #include <functional>
 
+#include "platform/Sounds.h"
+
 namespace zarvelo::platform {
 
 // Starts a wave file from the program's directory without waiting for it; a missing file is silent
 // and a new sound stops the one still playing.
 void PlayWave(const QString& fileName);
+void PlayWave(Sound sound);
 
 // While held, sounds wait and the audio output is not even loaded; releasing plays what waited.
 // Start-up holds them while it puts the splash on screen: loading the audio output competes with

@@ -1,67 +1,128 @@
 // Staking credit, starting a game, repeating the last stake and bankruptcy.
 #include "rules/Betting.h"
 
+#include "cardlib/CardLib.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
 #include "rules/Dealing.h"
+#include "rules/Game.h"
 #include "rules/Poker.h"
 #include "screen/CardChart.h"
 #include "screen/Messages.h"
 #include "screen/ScreenObject.h"
-#include "state/GameState.h"
+#include "screen/TableDrawing.h"
 #include "tables/PointTables.h"
 #include "windows/NamedControls.h"
 
 namespace zarvelo {
 
 void ResetAfterGameOver() {
-    Bet = 0;
-    Win = 0;
-    GameOver = false;
+    GameState& s = RulesState();
+    s.Bet = 0;
+    s.Win = 0;
+    s.GameOver = false;
 }
 
 void StartGame() {
-    LastBet = Bet;
+    GameState& s = RulesState();
+    s.LastBet = s.Bet;
     SetButtonMode(ButtonMode::Playing);
-    MessageText = kSelectFirstCard;
+    s.MessageText = kSelectFirstCard;
     ShowStatus();
-    FirstSelection = true;
-    GameInProgress = true;
+    s.FirstSelection = true;
+    s.GameInProgress = true;
     DealTable();
     EvaluatePokerHand();
     RefreshTable();
-    platform::PlayWave(QStringLiteral("crystal.wav"));
+    platform::PlayWave(platform::Sound::GameStarts);
 }
 
 void RepeatLastBet() {
-    if (Bet == 0 && Credit == 0) {
+    GameState& s = RulesState();
+    if (s.Bet == 0 && s.Credit == 0) {
         GoBankrupt();
         return;
     }
-    if (Credit < LastBet) {
-        Bet = Credit;
-        Credit = 0;
+    if (s.Credit < s.LastBet) {
+        s.Bet = s.Credit;
+        s.Credit = 0;
     } else {
-        Bet = LastBet;
-        Credit -= LastBet;
+        s.Bet = s.LastBet;
+        s.Credit -= s.LastBet;
     }
-    BuildPointTable();
-    ResetPointTable();
+    BuildPointTable(s);
+    ResetPointTable(s);
     ResetCardChart();
-    SetPokerPrizes();
+    SetPokerPrizes(s);
     ShowPokerTable();
-    ScalePointValues();
+    ScalePointValues(s);
     ResetPointValues();
     RefreshPanels();
     StartGame();
 }
 
 void GoBankrupt() {
+    GameState& s = RulesState();
     platform::ShowMessageBox(QString::fromUtf8("破産しました。再度ゲームを開始します"));
-    Bet = 0;
-    Credit = kCreditAfterBankruptcy;
-    BankruptCount = SaturatingAdd(BankruptCount, 1);
+    s.Bet = 0;
+    s.Credit = kCreditAfterBankruptcy;
+    s.BankruptCount = SaturatingAdd(s.BankruptCount, 1);
     ShowStatus();
+}
+
+void BetOneUnit() {
+    GameState& s = RulesState();
+    if (s.GameOver) ResetAfterGameOver();
+    if (s.Credit == 0 && s.Bet == 0) {
+        GoBankrupt();
+        return;
+    }
+    if (s.Bet == 0) {
+        SetButtonMode(ButtonMode::Betting);
+        s.GameInProgress = false;
+        s.FirstSelection = true;
+        BuildPointTable(s);
+        ResetPointTable(s);
+        ResetCardChart();
+        ShowCardPoints();
+        SetPokerPrizes(s);
+        RefreshPanels();
+        cardlib::ClearTable(Controls().hWnd);
+        ShowIdleTable();
+        Controls().RepaintNow();
+    }
+    if (s.Credit > 0) {
+        ++s.Bet;
+        --s.Credit;
+        platform::PlayWave(platform::Sound::UnitStaked);
+        SetPokerPrizes(s);
+        ShowPokerTable();
+        ScalePointValues(s);
+        ResetPointValues();
+        RefreshPanels();
+        if (s.Bet == kMaxBet || (s.Credit == 0 && s.Bet > 0)) StartGame();
+    }
+}
+
+void StartNextGame() {
+    GameState& s = RulesState();
+    if (s.GameOver) ResetAfterGameOver();
+    if (s.Bet > 0) {
+        ShowCardPoints();
+        StartGame();
+    } else if (s.LastBet > 0) {
+        ShowCardPoints();
+        RepeatLastBet();
+    }
+}
+
+void RepeatBet() {
+    GameState& s = RulesState();
+    if (s.GameOver) ResetAfterGameOver();
+    if (s.LastBet > 0) {
+        ShowCardPoints();
+        RepeatLastBet();
+    }
 }
 
 void SetButtonMode(ButtonMode mode) {

@@ -5,6 +5,11 @@ namespace zarvelo {
 
 enum class ButtonMode { Betting, Playing };
 
+// The three buttons' steps: "1 Bet", "Start" and "RepeatBet".
+void BetOneUnit();
+void StartNextGame();
+void RepeatBet();
+
 void ResetAfterGameOver();
 void StartGame();
 void RepeatLastBet();

@@ -2,14 +2,21 @@
 // what follows a used-up deck or a row with nothing to take.
 #include "rules/CardSelection.h"
 
+#include <cmath>
+
 #include "cardlib/CardLib.h"
 #include "files/FileObject.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
+#include "rules/Betting.h"
 #include "rules/Dealing.h"
+#include "rules/Game.h"
+#include "rules/Poker.h"
 #include "screen/Messages.h"
+#include "screen/ScreenObject.h"
 #include "screen/TableGeometry.h"
 #include "tables/PlayerData.h"
+#include "tables/PointTables.h"
 #include "windows/NamedControls.h"
 
 namespace zarvelo {
@@ -20,11 +27,6 @@ int SlotAt(Counter x) {
         if (x >= left && x <= left + cardlib::kCardWidth) return i;
     }
     return 0;
-}
-
-bool Accepts(CardNumber current, CardNumber candidate) {
-    return FirstSelection || cardlib::GetCardSuit(candidate) == cardlib::GetCardSuit(current) ||
-           cardlib::GetCardValue(candidate) == cardlib::GetCardValue(current);
 }
 
 int CardPointMultiplier(int n) {
@@ -50,10 +52,57 @@ int CardPointMultiplier(int n) {
     }
 }
 
+void RecordPress(float x, float y) {
+    GameState& s = RulesState();
+    // Halves go to the even neighbour (the default rounding mode).
+    s.ClickX = static_cast<Counter>(std::nearbyint(x));
+    s.ClickY = static_cast<Counter>(std::nearbyint(y));
+}
+
+void TakeCardAtPress() {
+    GameState& s = RulesState();
+    if (s.GameOver || s.Bet == 0 || !s.GameInProgress) {
+        Controls().LabelMessage->setText(kPleaseBetAndStart);
+        return;
+    }
+    if (s.ClickY < kRowTop || s.ClickY > kRowBottom) return;
+    const int slot = SlotAt(s.ClickX);
+    if (slot == 0) return;
+
+    if (Accepts(s, s.TableCards[0], s.TableCards[slot])) {
+        if (s.FirstSelection) {
+            s.FirstSelection = false;
+            Controls().LabelMessage->setText(QString());
+        }
+        platform::PlayWave(platform::Sound::CardTaken);
+        s.TableCards[0] = s.TableCards[slot];
+        // The library keeps no card positions: the current card is drawn at its own slot.
+        const CardNumber next = s.DeckPosition < kDeckSize ? s.Deck[s.DeckPosition] : 0;
+        s.TableCards[slot] = next;
+        ++s.DeckPosition;
+        s.GameCards = SaturatingAdd(s.GameCards, 1);
+        s.TotalCards = SaturatingAdd(s.TotalCards, 1);
+        AwardCardPoints();
+        ShowCardPoints();
+        EvaluatePokerHand();
+        if (next != 0) {
+            s.CardChart[cardlib::GetCardSuit(next) - 1][cardlib::GetCardValue(next) - 1] =
+                QLatin1Char(' ');
+        }
+    }
+    RefreshTable();
+    if (s.DeckPosition >= kDeckSize) {
+        ClearStage();
+    } else if (!s.PlayableExists) {
+        EndGame();
+    }
+}
+
 void AwardCardPoints() {
-    const int multiplier = CardPointMultiplier(CardsInStage());
+    GameState& s = RulesState();
+    const int multiplier = CardPointMultiplier(s.CardsInStage());
     if (multiplier == 0) return;
-    Win = SaturatingAdd(Win, SaturatingMul(SaturatingMul(Stage, multiplier), Bet));
+    s.Win = SaturatingAdd(s.Win, SaturatingMul(SaturatingMul(s.Stage, multiplier), s.Bet));
 }
 
 void RedealTable() {
@@ -62,30 +111,33 @@ void RedealTable() {
 }
 
 void ClearStage() {
-    StageCleared = true;
-    platform::PlayWave(QStringLiteral("space152.wav"));
+    GameState& s = RulesState();
+    s.StageCleared = true;
+    platform::PlayWave(platform::Sound::StageClear);
     platform::ShowMessageBox(QStringLiteral("You did it!! Try next game!"));
-    Stage = SaturatingAdd(Stage, 1);
+    s.Stage = SaturatingAdd(s.Stage, 1);
     RedealTable();
 }
 
 void EndGame() {
+    GameState& s = RulesState();
     NamedControls& c = Controls();
-    platform::PlayWave(QStringLiteral("boingg.wav"));
+    platform::PlayWave(platform::Sound::GameOver);
     c.LabelMessage->setText(kGameOverMessage);
-    Credit = SaturatingAdd(Credit, Win);
-    PlayerRecord.GamesPlayed = SaturatingAdd(PlayerRecord.GamesPlayed, 1);
-    if (TotalCards > HiScore) {
-        HiScore = TotalCards;
-        c.LabelHiscore->setText(QString::number(HiScore));
+    s.Credit = SaturatingAdd(s.Credit, s.Win);
+    s.PlayerRecord.GamesPlayed = SaturatingAdd(s.PlayerRecord.GamesPlayed, 1);
+    if (s.TotalCards > s.HiScore) {
+        s.HiScore = s.TotalCards;
+        c.LabelHiscore->setText(QString::number(s.HiScore));
     }
-    if (GameCards > Ranking[kRankingSize - 1].Cards) EnterRanking();
+    if (s.GameCards > s.Ranking[kRankingSize - 1].Cards) EnterRanking(s);
     // The finished game is on the disk before anything can end the program.
-    SaveRecordAndRanking();
-    Stage = 1;
-    GameOver = true;
-    GameInProgress = false;
-    StageCleared = false;
+    CopyStateToRecord(s);
+    SaveRecordAndRanking(s.PlayerName, s.PlayerRecord, s.Ranking);
+    s.Stage = 1;
+    s.GameOver = true;
+    s.GameInProgress = false;
+    s.StageCleared = false;
     for (QPushButton* button : c.BettingButtons()) button->show();
     c.CommandBet->setEnabled(true);
     c.CommandRepeatBet->setEnabled(true);

@@ -2,16 +2,17 @@
 // what follows a used-up deck or a row with nothing to take.
 #pragma once
 
-#include "state/GameState.h"
+#include "rules/TableSlots.h"
 
 namespace zarvelo {
 
 // The row slot (1 to 5) whose columns, with one more on its right, hold x; 0 for none.
 int SlotAt(Counter x);
 
-// Whether the candidate may follow the current card: any card at the first pick of a deal,
-// otherwise one of the same suit or the same value.
-bool Accepts(CardNumber current, CardNumber candidate);
+// Form_MouseDown's step: where the press was, in whole pixels.
+void RecordPress(float x, float y);
+// Form_Click's steps at the recorded press: a pick at a row slot, or the reason nothing happens.
+void TakeCardAtPress();
 
 void AwardCardPoints();
 void RedealTable();

@@ -7,11 +7,12 @@
 
 #include "cardlib/CardLib.h"
 #include "platform/MessageBox.h"
+#include "rules/Game.h"
+#include "rules/TableSlots.h"
 #include "screen/CardChart.h"
 #include "screen/Messages.h"
 #include "screen/ScreenObject.h"
 #include "screen/TableDrawing.h"
-#include "state/GameState.h"
 #include "windows/NamedControls.h"
 
 namespace zarvelo {
@@ -40,12 +41,23 @@ int SwapPartner(double r) {
     return k < 1 ? 1 : (k > 51 ? 51 : k);
 }
 
-void BlankChartCell(CardNumber card) {
+void BlankChartCell(GameState& s, CardNumber card) {
     const int suit = cardlib::GetCardSuit(card), value = cardlib::GetCardValue(card);
-    if (suit >= 1 && value >= 1) CardChart[suit - 1][value - 1] = QLatin1Char(' ');
+    if (suit >= 1 && value >= 1) s.CardChart[suit - 1][value - 1] = QLatin1Char(' ');
 }
 
 }  // namespace
+
+void FillCardChart(GameState& s) {
+    for (auto& row : s.CardChart) {
+        row[0] = QLatin1Char('A');
+        // The ten's cell holds only the "1" of "10".
+        for (int v = 1; v <= 9; ++v) row[v] = QString::number(v + 1).at(0);
+        row[10] = QLatin1Char('J');
+        row[11] = QLatin1Char('Q');
+        row[12] = QLatin1Char('K');
+    }
+}
 
 void SetRandomSource(RandomSource source) { g_randomSource = std::move(source); }
 
@@ -57,6 +69,7 @@ bool LoadCardLibrary() {
 }
 
 void ShuffleDeck() {
+    GameState& s = RulesState();
     bool first = true;
     auto next = [&first] {
         if (g_randomSource) return g_randomSource();
@@ -64,46 +77,40 @@ void ShuffleDeck() {
         first = false;
         return r;
     };
-    for (int i = 1; i <= kCardsInDeck; ++i) Deck[i - 1] = i;
-    for (int j = 0; j <= 51; ++j) std::swap(Deck[j], Deck[SwapPartner(next())]);
-    for (int i = 53; i <= 57; ++i) Deck[i - 1] = 0;
+    for (int i = 1; i <= kCardsInDeck; ++i) s.Deck[i - 1] = i;
+    for (int j = 0; j <= 51; ++j) std::swap(s.Deck[j], s.Deck[SwapPartner(next())]);
+    for (int i = 53; i <= 57; ++i) s.Deck[i - 1] = 0;
 }
 
 void DealTable() {
-    FirstSelection = true;
-    DeckPosition = 0;
-    if (!StageCleared) {
-        GameCards = 0;
-        TotalCards = 0;
-        GameOver = false;
-        Stage = 1;
+    GameState& s = RulesState();
+    s.FirstSelection = true;
+    s.DeckPosition = 0;
+    if (!s.StageCleared) {
+        s.GameCards = 0;
+        s.TotalCards = 0;
+        s.GameOver = false;
+        s.Stage = 1;
     }
-    FillCardChart();
+    FillCardChart(s);
     ShuffleDeck();
     for (int i = 1; i <= 5; ++i) {
-        TableCards[i] = Deck[i - 1];
-        ++DeckPosition;
+        s.TableCards[i] = s.Deck[i - 1];
+        ++s.DeckPosition;
     }
-    for (int i = 1; i <= 5; ++i) BlankChartCell(TableCards[i]);
-    MainCaption = CaptionFor(PlayerName);
+    for (int i = 1; i <= 5; ++i) BlankChartCell(s, s.TableCards[i]);
+    s.MainCaption = CaptionFor(s.PlayerName);
 }
 
 void ShowPlayableCards() {
+    GameState& s = RulesState();
     NamedControls& c = Controls();
-    const int suit = cardlib::GetCardSuit(TableCards[0]);
-    const int value = cardlib::GetCardValue(TableCards[0]);
-    PlayableExists = false;
+    const TableSlotViews view = ViewOfTable(s);
+    s.PlayableExists = false;
     for (int i = 1; i <= 5; ++i) {
-        const int s = cardlib::GetCardSuit(TableCards[i]);
-        const int v = cardlib::GetCardValue(TableCards[i]);
-        if (FirstSelection) {
-            c.FrameNotice[i]->show();
-        } else if (s == suit || v == value) {
-            c.FrameNotice[i]->show();
-            PlayableExists = true;
-        } else {
-            c.FrameNotice[i]->hide();
-        }
+        c.FrameNotice[i]->setVisible(view[i].playable);
+        // Every card may be taken at a deal's first pick, which is no proof that one matches.
+        if (view[i].playable && !s.FirstSelection) s.PlayableExists = true;
     }
 }
 

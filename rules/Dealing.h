@@ -3,12 +3,16 @@
 
 #include <functional>
 
+#include "state/GameState.h"
+
 namespace zarvelo {
 
 // Readies the card library for the main window; on failure tells the user and returns false,
 // after which the program must end.
 bool LoadCardLibrary();
 
+// Every chart cell back to its rank: the whole deck is still to come.
+void FillCardChart(GameState& s);
 void ShuffleDeck();
 void DealTable();
 void ShowPlayableCards();

@@ -5,17 +5,18 @@
 #include <utility>
 
 #include "cardlib/CardLib.h"
-#include "state/GameState.h"
+#include "rules/Game.h"
 
 namespace zarvelo {
 
 PokerHand ClassifyTable() {
+    GameState& s = RulesState();
     std::array<int, 5> suits{};
     std::array<int, 5> values{};
     int cards = 0;  // real cards among the five slots
     for (int i = 1; i <= 5; ++i) {
-        suits[i - 1] = cardlib::GetCardSuit(TableCards[i]);
-        values[i - 1] = cardlib::GetCardValue(TableCards[i]);
+        suits[i - 1] = cardlib::GetCardSuit(s.TableCards[i]);
+        values[i - 1] = cardlib::GetCardValue(s.TableCards[i]);
         if (values[i - 1] != 0) ++cards;
     }
     // Sorted values of the real cards only: an empty slot must neither pair nor fill a hand.
@@ -50,15 +51,16 @@ PokerHand ClassifyTable() {
 }
 
 void EvaluatePokerHand() {
+    GameState& s = RulesState();
     static const char* const kNames[kPokerHands] = {"Royal Straight Flush", "Straight Flush",
                                                     "4 Cards", "Full House", "Flush"};
-    MessageText.clear();
+    s.MessageText.clear();
     const PokerHand hand = ClassifyTable();
     if (hand == PokerHand::None) return;
     const int k = static_cast<int>(hand);
-    PokerCount[k] = SaturatingAdd(PokerCount[k], 1);
-    Win = SaturatingAdd(Win, PokerPrize[k]);
-    MessageText = QString::fromLatin1(kNames[k]);
+    s.PokerCount[k] = SaturatingAdd(s.PokerCount[k], 1);
+    s.Win = SaturatingAdd(s.Win, s.PokerPrize[k]);
+    s.MessageText = QString::fromLatin1(kNames[k]);
 }
 
 }  // namespace zarvelo

@@ -5,7 +5,6 @@
 
 namespace zarvelo {
 
-void FillCardChart();
 void ResetCardChart();
 void ShowCardChart();
 

@@ -2,10 +2,11 @@
 #include "screen/Module1.h"
 
 #include "rules/Betting.h"
+#include "rules/Game.h"
+#include "rules/Players.h"
 #include "screen/CardChart.h"
 #include "screen/Messages.h"
 #include "screen/TableGeometry.h"
-#include "state/GameState.h"
 #include "windows/NamedControls.h"
 
 namespace zarvelo {
@@ -18,7 +19,7 @@ void InitMainWindow() {
         c.FrameNotice[i]->move(NoticeFrameRect(i).topLeft());
         c.FrameNotice[i]->hide();
     }
-    MainCaption = CaptionFor(PlayerName);
+    NameWindowForPlayer();
     ResetCardChart();
 }
 

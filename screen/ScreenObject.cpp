@@ -1,24 +1,25 @@
 // Copies game state into the main window's status labels, "Card Point" and "Porker Prize" panels.
 #include "screen/ScreenObject.h"
 
+#include "rules/Game.h"
 #include "screen/CardChart.h"
 #include "screen/Palette.h"
-#include "state/GameState.h"
 #include "tables/PointTables.h"
 #include "windows/NamedControls.h"
 
 namespace zarvelo {
 
 void ShowStatus() {
+    const GameState& s = State();
     NamedControls& f = Controls();
-    f.LabelBet->setText(QString::number(Bet));
-    f.LabelCredit->setText(QString::number(Credit));
-    f.LabelHiscore->setText(QString::number(HiScore));
-    f.LabelScore->setText(QString::number(TotalCards));
-    f.LabelWin->setText(QString::number(Win));
-    f.LabelMessage->setText(MessageText);
-    f.Window->setWindowTitle(MainCaption);
-    f.LabelNumberOfCards->setText(QString::number(GameCards));
+    f.LabelBet->setText(QString::number(s.Bet));
+    f.LabelCredit->setText(QString::number(s.Credit));
+    f.LabelHiscore->setText(QString::number(s.HiScore));
+    f.LabelScore->setText(QString::number(s.TotalCards));
+    f.LabelWin->setText(QString::number(s.Win));
+    f.LabelMessage->setText(s.MessageText);
+    f.Window->setWindowTitle(s.MainCaption);
+    f.LabelNumberOfCards->setText(QString::number(s.GameCards));
 }
 
 CardPointView CardPointViewFor(int cardsInStage) {
@@ -36,11 +37,12 @@ CardPointView CardPointViewFor(int cardsInStage) {
 }
 
 void ShowCardPoints() {
+    const GameState& s = State();
     NamedControls& f = Controls();
-    const CardPointView view = CardPointViewFor(CardsInStage());
+    const CardPointView view = CardPointViewFor(s.CardsInStage());
     for (int r = 6, k = view.firstEntry; r >= 1; --r, --k) {
-        f.LabelPoint[r]->setText(PointRange[k]);
-        f.LabelPointValue[r]->setText(QString::number(PointValue[k]));
+        f.LabelPoint[r]->setText(s.PointRange[k]);
+        f.LabelPointValue[r]->setText(QString::number(s.PointValue[k]));
     }
     for (int r = 0; r <= 6; ++r) {
         f.LabelPointValue[r]->setTextColour(palette::kPointRow);
@@ -50,24 +52,25 @@ void ShowCardPoints() {
         f.LabelPointValue[view.highlightedRow]->setTextColour(palette::kHighlightedPointRow);
         f.LabelPoint[view.highlightedRow]->setTextColour(palette::kHighlightedPointRow);
     }
-    f.LabelNumberOfCards->setText(QString::number(GameCards));
+    f.LabelNumberOfCards->setText(QString::number(s.GameCards));
 }
 
 void ResetPointValues() {
+    const GameState& s = State();
     NamedControls& f = Controls();
-    f.LabelPointValue[0]->setText(QString::number(PointValue[0]));
+    f.LabelPointValue[0]->setText(QString::number(s.PointValue[0]));
     for (int r = 1; r <= 6; ++r) {
-        f.LabelPointValue[r]->setText(QString::number(PointValue[kFirstPanelEntry + r]));
+        f.LabelPointValue[r]->setText(QString::number(s.PointValue[kFirstPanelEntry + r]));
     }
 }
 
 void ShowPokerTable() {
+    const GameState& s = State();
     NamedControls& f = Controls();
-    SetPokerPrizes();
     for (int i = 0; i < kPokerHands; ++i)
-        f.LabelPorkerPoint[i]->setText(QString::number(PokerPrize[i]));
+        f.LabelPorkerPoint[i]->setText(QString::number(s.PokerPrize[i]));
     for (int i = 0; i < kPokerHands; ++i)
-        f.LabelPorkerScore[i]->setText(QString::number(PokerCount[i]));
+        f.LabelPorkerScore[i]->setText(QString::number(s.PokerCount[i]));
 }
 
 void RefreshPanels() {

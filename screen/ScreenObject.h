@@ -6,6 +6,7 @@ namespace zarvelo {
 void ShowStatus();
 void ShowCardPoints();
 void ResetPointValues();
+// The prizes and counts as the rules last set them for the stake.
 void ShowPokerTable();
 void RefreshPanels();
 

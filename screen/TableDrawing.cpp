@@ -2,10 +2,11 @@
 #include "screen/TableDrawing.h"
 
 #include "cardlib/CardLib.h"
+#include "rules/Game.h"
+#include "rules/TableSlots.h"
 #include "screen/CardChart.h"
 #include "screen/Messages.h"
 #include "screen/TableGeometry.h"
-#include "state/GameState.h"
 #include "windows/NamedControls.h"
 
 namespace zarvelo {
@@ -24,27 +25,24 @@ void ShowIdleTable() {
 }
 
 void DrawTable() {
+    const GameState& s = State();
     NamedControls& c = Controls();
     const cardlib::WindowHandle window = c.hWnd;
-    if (FirstSelection) cardlib::ClearTable(window);
-    for (int slot = FirstSelection ? 1 : 0; slot <= 5; ++slot) {
+    const TableSlotViews view = ViewOfTable(s);
+    // While the player bets the row is drawn as it lies, and the waiting table's marks go over it.
+    const bool betting = s.FirstSelection && !s.GameInProgress;
+    if (s.FirstSelection) cardlib::ClearTable(window);
+    for (int slot = s.FirstSelection ? 1 : 0; slot <= 5; ++slot) {
         const QPoint at = SlotOrigin(slot);
-        if (TableCards[slot] == 0) {
+        const CardNumber card = betting ? s.TableCards[slot] : view[slot].card;
+        if (card == 0) {
             // An emptied slot must not go on showing the card that was taken from it.
             cardlib::ClearCard(window, at.x(), at.y());
             continue;
         }
-        cardlib::DealCard(window, TableCards[slot], at.x(), at.y());
+        cardlib::DealCard(window, card, at.x(), at.y());
     }
     if (c.TableDrawn) c.TableDrawn();
-}
-
-CardNumber CardShownAt(int slot) {
-    // The same rules as the repaint's: the waiting table marks the row empty, and a deal clears
-    // the current card away until the first pick.
-    if (slot == 0) return FirstSelection ? 0 : TableCards[0];
-    if (FirstSelection && !GameInProgress) return 0;
-    return TableCards[slot];
 }
 
 }  // namespace zarvelo

@@ -26,7 +26,4 @@ constexpr QRect NoticeFrameRect(int slot) { return SlotRect(slot).adjusted(-5, -
 // to 6 above their bottom edge.
 inline constexpr int kRowTop = 160, kRowBottom = 256;
 
-// Where the card library is told a taken card now lies.
-inline constexpr QPoint kTakenCardPosition(170, 0);
-
 }  // namespace zarvelo

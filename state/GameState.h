@@ -1,5 +1,5 @@
-// Every shared variable of the game, with its start value; all modules read and write these by
-// name.
+// The game's state: every variable of the game with its start value, and the small types it is
+// made of.
 #pragma once
 
 #include <QDate>
@@ -40,54 +40,57 @@ inline constexpr Counter kNewPlayerCredit = 100;
 inline PlayerRecordType NewPlayerRecord() { return {kNewPlayerName, kNewPlayerCredit, 0, 1}; }
 inline RankingEntry EmptyRankingEntry(const QDate& date) { return {0, 1, 0, kNewPlayerName, date}; }
 
-// Player and money
-inline QString PlayerName;
-inline QString PreviousPlayerName;
-inline Counter Credit = 0;
-inline Counter BankruptCount = 0;
-inline Counter Bet = 0;
-inline Counter LastBet = 0;
-inline Counter Win = 0;
+using RankingTable = std::array<RankingEntry, kRankingSize>;
 
-// Game progress
-inline Counter Stage = 0;
-inline Counter DeckPosition = 0;
-inline Counter GameCards = 0;
-inline Counter TotalCards = 0;
-inline Counter HiScore = 0;
+// Every variable of the game, as the fields of one value. The game object holds the one value of
+// the program; only the rules change it, and everything else reads it.
+struct GameState {
+    // Player and money
+    QString PlayerName;
+    QString PreviousPlayerName;
+    Counter Credit = 0;
+    Counter BankruptCount = 0;
+    Counter Bet = 0;
+    Counter LastBet = 0;
+    Counter Win = 0;
 
-// Flags
-inline bool FirstSelection = false;
-inline bool PlayableExists = false;
-inline bool StageCleared = false;
-inline bool GameOver = false;
-inline bool GameInProgress = false;
+    // Game progress
+    Counter Stage = 0;
+    Counter DeckPosition = 0;
+    Counter GameCards = 0;
+    Counter TotalCards = 0;
+    Counter HiScore = 0;
 
-// Cards
-inline std::array<CardNumber, kDeckSize> Deck{};
-inline std::array<CardNumber, kTableSlots> TableCards{};
-inline std::array<std::array<QChar, 13>, 4> CardChart{};  // [suit - 1][value - 1]
+    // Flags
+    bool FirstSelection = false;
+    bool PlayableExists = false;
+    bool StageCleared = false;
+    bool GameOver = false;
+    bool GameInProgress = false;
 
-// Tables
-inline std::array<Counter, kPointRows> PointRate{};
-inline std::array<QString, kPointRows> PointRange;
-inline std::array<Counter, kPointRows> PointValue{};
-inline std::array<Counter, kPokerHands> PokerPrize{};
-inline std::array<Counter, kPokerHands> PokerCount{};
-inline PlayerRecordType PlayerRecord;
-inline std::array<RankingEntry, kRankingSize> Ranking;
+    // Cards
+    std::array<CardNumber, kDeckSize> Deck{};
+    std::array<CardNumber, kTableSlots> TableCards{};
+    std::array<std::array<QChar, 13>, 4> CardChart{};  // [suit - 1][value - 1]
 
-// Display and input
-inline QString MainCaption;
-inline QString MessageText;
-inline Counter ClickX = 0;
-inline Counter ClickY = 0;
+    // Tables
+    std::array<Counter, kPointRows> PointRate{};
+    std::array<QString, kPointRows> PointRange;
+    std::array<Counter, kPointRows> PointValue{};
+    std::array<Counter, kPokerHands> PokerPrize{};
+    std::array<Counter, kPokerHands> PokerCount{};
+    PlayerRecordType PlayerRecord;
+    RankingTable Ranking;
 
-// Puts every variable back to the value it has before start-up (zeros, false, empty).
-void ResetGameState();
+    // Display and input
+    QString MainCaption;
+    QString MessageText;
+    Counter ClickX = 0;
+    Counter ClickY = 0;
 
-// Cards taken in the current stage: every stage before it took a whole deck.
-inline Counter CardsInStage() { return GameCards - (Stage - 1) * kCardsInDeck; }
+    // Cards taken in the current stage: every stage before it took a whole deck.
+    Counter CardsInStage() const { return GameCards - (Stage - 1) * kCardsInDeck; }
+};
 
 // Counter arithmetic that saturates instead of overflowing.
 Counter SaturatingAdd(Counter a, Counter b);

@@ -2,34 +2,44 @@
 #include "tables/PlayerData.h"
 
 #include "platform/Clock.h"
-#include "state/GameState.h"
 
 namespace zarvelo {
 
-void CopyStateToRecord() {
-    PlayerRecord.Name = PlayerName;
-    PlayerRecord.Credit = Credit;
-    PlayerRecord.BankruptCount = BankruptCount;
+PlayerRecordType RecordWithState(const GameState& s) {
+    PlayerRecordType record = s.PlayerRecord;
+    record.Name = s.PlayerName;
+    record.Credit = s.Credit;
+    record.BankruptCount = s.BankruptCount;
+    return record;
 }
 
-void CopyRecordToState() {
-    PlayerName = PlayerRecord.Name;
-    BankruptCount = PlayerRecord.BankruptCount;
-    Credit = PlayerRecord.Credit;
+void CopyStateToRecord(GameState& s) { s.PlayerRecord = RecordWithState(s); }
+
+void CopyRecordToState(GameState& s) {
+    s.PlayerName = s.PlayerRecord.Name;
+    s.BankruptCount = s.PlayerRecord.BankruptCount;
+    s.Credit = s.PlayerRecord.Credit;
 }
 
-void ResetRecordForNewPlayer() { PlayerRecord = NewPlayerRecord(); }
+void ResetRecordForNewPlayer(GameState& s) { s.PlayerRecord = NewPlayerRecord(); }
 
-void EnterRanking() {
+void EnterRanking(GameState& s) {
     // The highest position whose Cards the game beats; equal results are not beaten.
     int p = 0;
     for (int i = kRankingSize; i >= 1; --i)
-        if (Ranking[i - 1].Cards < GameCards) p = i;
+        if (s.Ranking[i - 1].Cards < s.GameCards) p = i;
     if (p == 0) return;
-    for (int i = kRankingSize - 1; i >= p; --i) Ranking[i] = Ranking[i - 1];
-    Ranking[p - 1] = RankingEntry{GameCards, Stage, TotalCards, PlayerName, platform::Today()};
+    for (int i = kRankingSize - 1; i >= p; --i) s.Ranking[i] = s.Ranking[i - 1];
+    s.Ranking[p - 1] =
+        RankingEntry{s.GameCards, s.Stage, s.TotalCards, s.PlayerName, platform::Today()};
 }
 
-void MakeDefaultRanking() { Ranking.fill(EmptyRankingEntry(platform::Today())); }
+RankingTable DefaultRanking() {
+    RankingTable ranking;
+    ranking.fill(EmptyRankingEntry(platform::Today()));
+    return ranking;
+}
+
+void MakeDefaultRanking(GameState& s) { s.Ranking = DefaultRanking(); }
 
 }  // namespace zarvelo

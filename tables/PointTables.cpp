@@ -3,7 +3,7 @@
 
 namespace zarvelo {
 
-void BuildPointTable() { PointRate = UnitPointRates(); }
+void BuildPointTable(GameState& s) { s.PointRate = UnitPointRates(); }
 
 QString PointRangeText(int k) {
     if (k == 0) return QStringLiteral("This Stage Clear");
@@ -13,21 +13,22 @@ QString PointRangeText(int k) {
     return QString::number(low) + QLatin1Char('-') + QString::number(low + 2);
 }
 
-void ResetPointTable() {
-    for (int k = 0; k < kPointRows; ++k) PointRange[k] = PointRangeText(k);
-    PointValue = PointRate;
-    GameCards = 0;
+void ResetPointTable(GameState& s) {
+    for (int k = 0; k < kPointRows; ++k) s.PointRange[k] = PointRangeText(k);
+    s.PointValue = s.PointRate;
+    // A new stake's panel counts from nothing.
+    s.GameCards = 0;
 }
 
-void SetPokerPrizes() {
+void SetPokerPrizes(GameState& s) {
     for (int k = 0; k < kPokerHands; ++k) {
-        PokerPrize[k] = SaturatingMul(kPokerPrizePerUnit[k], Bet);
-        PokerCount[k] = 0;
+        s.PokerPrize[k] = SaturatingMul(kPokerPrizePerUnit[k], s.Bet);
+        s.PokerCount[k] = 0;
     }
 }
 
-void ScalePointValues() {
-    for (int k = 0; k < kPointRows; ++k) PointValue[k] = SaturatingMul(PointRate[k], Bet);
+void ScalePointValues(GameState& s) {
+    for (int k = 0; k < kPointRows; ++k) s.PointValue[k] = SaturatingMul(s.PointRate[k], s.Bet);
 }
 
 }  // namespace zarvelo

@@ -8,10 +8,10 @@
 
 namespace zarvelo {
 
-void BuildPointTable();
-void ResetPointTable();
-void SetPokerPrizes();
-void ScalePointValues();
+void BuildPointTable(GameState& s);
+void ResetPointTable(GameState& s);
+void SetPokerPrizes(GameState& s);
+void ScalePointValues(GameState& s);
 
 // What each entry of the card-point table adds to the entries below it for a stake of one, from
 // "This Stage Clear" down to "10-12".

@@ -135,7 +135,7 @@ TEST_F(AccessibilityTest, TheTableReadsAsItIsPaintedThroughAGame) {
     Press(f.CommandNextGame);
     checkMoment("dealt");
     for (int slot = 1; slot <= 5; ++slot)
-        EXPECT_EQ(Name(Place(slot)), CardName(TableCards[slot])) << slot;
+        EXPECT_EQ(Name(Place(slot)), CardName(S().TableCards[slot])) << slot;
     ArrangeDeal({CardOf(3, 7), CardOf(4, 7), CardOf(1, 2), CardOf(3, 13), CardOf(2, 4)},
                 {CardOf(1, 9)});
     checkMoment("arranged");
@@ -146,7 +146,7 @@ TEST_F(AccessibilityTest, TheTableReadsAsItIsPaintedThroughAGame) {
     f.PressSlot(5);  // diamonds 4 does not match hearts 7: nothing is taken
     checkMoment("refused pick");
     f.PressSlot(4);  // hearts king; the deck has nothing more, and nothing matches the king
-    ASSERT_FALSE(GameInProgress);
+    ASSERT_FALSE(S().GameInProgress);
     checkMoment("game over");
     EXPECT_EQ(Name(Place(4)), "empty");
     f.RepaintNow();
@@ -168,12 +168,12 @@ TEST_F(AccessibilityTest, PressingARowCardIsClickingIt) {
         bool operator==(const Snapshot&) const = default;
     };
     auto now = [this] {
-        return Snapshot{TableCards,
-                        DeckPosition,
-                        GameCards,
-                        Win,
-                        FirstSelection,
-                        GameInProgress,
+        return Snapshot{S().TableCards,
+                        S().DeckPosition,
+                        S().GameCards,
+                        S().Win,
+                        S().FirstSelection,
+                        S().GameInProgress,
                         MainForm::instance().LabelMessage->text(),
                         sounds};
     };
@@ -184,7 +184,7 @@ TEST_F(AccessibilityTest, PressingARowCardIsClickingIt) {
         for (int slot = 1; slot <= 5; ++slot) {
             std::optional<Snapshot> results[2];
             for (int how = 0; how < 2; ++how) {
-                ResetGameState();
+                TheGame().reset();
                 sounds.clear();
                 MainForm& f = StartWithSevens();
                 for (int pick : before) f.PressSlot(pick);
@@ -223,12 +223,12 @@ TEST_F(AccessibilityTest, NoPressReachesTheTableWhileAModalBoxIsOpen) {
     ASSERT_EQ(QApplication::activeModalWidget(), &box);
     Place(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     Settle();
-    EXPECT_TRUE(FirstSelection);
-    EXPECT_EQ(TableCards[0], 0);
+    EXPECT_TRUE(S().FirstSelection);
+    EXPECT_EQ(S().TableCards[0], 0);
     box.close();
     Place(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     Settle();
-    EXPECT_EQ(TableCards[0], CardOf(3, 7));
+    EXPECT_EQ(S().TableCards[0], CardOf(3, 7));
 }
 
 TEST_F(AccessibilityTest, FiguresChartRowsAndPanelsReadWithTheirCaptions) {
@@ -282,7 +282,7 @@ TEST_F(AccessibilityTest, FiguresChartRowsAndPanelsReadWithTheirCaptions) {
     EXPECT_EQ(Name(Of(f.LeftCard[1])), "Diamonds: A 2 3 5 6 7 8 9 10 J Q K");
     EXPECT_EQ(Name(Of(f.LeftCard[2])), "Hearts: A 2 3 4 5 6 8 9 10 J Q");
     EXPECT_EQ(Name(Of(f.LeftCard[3])), "Spades: A 2 3 4 5 6 7 8 9 J Q K");
-    for (auto& cell : CardChart[0]) cell = QLatin1Char(' ');
+    for (auto& cell : S().CardChart[0]) cell = QLatin1Char(' ');
     ShowCardChart();
     EXPECT_EQ(Name(Of(f.LeftCard[0])), "Clubs: none");
     EXPECT_EQ(ChartRowName(3, CardChartRowText(2)), Name(Of(f.LeftCard[2])));

@@ -48,8 +48,8 @@ protected:
                 return !writable && step == platform::FileStep::Create && inFolder ? why : 0;
             });
         platform::SetProgramDirectory(program);
-        LoadLastPlayer();
-        LoadRanking();
+        TakeLastPlayer();
+        S().Ranking = LoadRanking();
     }
 
     static QByteArray Read(const QString& path) {
@@ -75,13 +75,13 @@ TEST_F(DataFilesTest, AFolderThatCannotBeWrittenShowsItsDataAndMovesItForGood) {
     Write(program + "/Ranking.dat", ranking);
 
     StartIn(false);
-    EXPECT_EQ(PlayerName, "Taro");
-    EXPECT_EQ(PlayerRecord.Credit, 870);
-    EXPECT_EQ(Ranking[0].Cards, 23);
+    EXPECT_EQ(S().PlayerName, "Taro");
+    EXPECT_EQ(S().PlayerRecord.Credit, 870);
+    EXPECT_EQ(S().Ranking[0].Cards, 23);
     EXPECT_EQ(platform::DataDirectory(), users);
-    PlayerRecord.Credit = 900;
-    SaveRanking();
-    SavePlayerFiles();
+    S().PlayerRecord.Credit = 900;
+    SaveRanking(S().Ranking);
+    SavePlayerFiles(S().PlayerName, S().PlayerRecord);
     EXPECT_TRUE(boxes->calls.empty());
     EXPECT_EQ(Read(users + "/Taro.dat"), "\"Taro\",900,0,5\r\n");
     EXPECT_EQ(Read(users + "/Ranking.dat"), ranking);
@@ -91,12 +91,12 @@ TEST_F(DataFilesTest, AFolderThatCannotBeWrittenShowsItsDataAndMovesItForGood) {
     // is still found where it lay.
     StartIn(true);
     EXPECT_EQ(platform::DataDirectory(), users);
-    EXPECT_EQ(PlayerRecord.Credit, 900);
+    EXPECT_EQ(S().PlayerRecord.Credit, 900);
     ASSERT_TRUE(PlayerFileExists("Hanako"));
-    PlayerName = "Hanako";
-    ASSERT_TRUE(LoadPlayerFile());
-    EXPECT_EQ(PlayerRecord.Credit, 40);
-    SavePlayerFiles();
+    S().PlayerName = "Hanako";
+    ASSERT_TRUE(TakePlayerFile());
+    EXPECT_EQ(S().PlayerRecord.Credit, 40);
+    SavePlayerFiles(S().PlayerName, S().PlayerRecord);
     EXPECT_EQ(Read(users + "/Hanako.dat"), "\"Hanako\",40,1,3\r\n");
     EXPECT_EQ(Read(users + "/default.dat"), "\"Hanako\",40,1,3\r\n");
     EXPECT_EQ(Read(program + "/default.dat"), "\"Taro\",870,0,5\r\n");
@@ -108,7 +108,7 @@ TEST_F(DataFilesTest, AWritableFolderKeepsItsOwnData) {
     EXPECT_EQ(platform::DataDirectory(), program);
     StartIn(true);
     EXPECT_EQ(platform::DataDirectory(), program);
-    SavePlayerFiles();
+    SavePlayerFiles(S().PlayerName, S().PlayerRecord);
     EXPECT_EQ(Read(program + "/Taro.dat"), "\"Taro\",870,0,5\r\n");
     EXPECT_FALSE(QFile::exists(users + "/Taro.dat"));
 }
@@ -124,15 +124,15 @@ TEST_F(DataFilesTest, TheChoiceHoldsWhateverTheEnvironmentAndTwoSetsAreNamed) {
     Write(program + "/default.dat", "\"Taro\",870,0,5\r\n");
     StartIn(false);
     EXPECT_EQ(platform::DataDirectory(), users);
-    PlayerRecord.Credit = 900;
-    SavePlayerFiles();
+    S().PlayerRecord.Credit = 900;
+    SavePlayerFiles(S().PlayerName, S().PlayerRecord);
     EXPECT_TRUE(platform::TakeDataFolderNotices().isEmpty());  // one set, moved
 
     for (const bool writable : {true, false, true}) {
         qputenv("XDG_DATA_HOME", otherHome.path().toLocal8Bit());
         StartIn(writable);
         EXPECT_EQ(platform::DataDirectory(), users) << writable;
-        EXPECT_EQ(PlayerRecord.Credit, 900) << writable;
+        EXPECT_EQ(S().PlayerRecord.Credit, 900) << writable;
     }
     EXPECT_EQ(Read(program + "/data-folder"), users.toUtf8() + "\n");
 
@@ -145,7 +145,7 @@ TEST_F(DataFilesTest, TheChoiceHoldsWhateverTheEnvironmentAndTwoSetsAreNamed) {
     program = second;
     StartIn(false);
     EXPECT_EQ(platform::DataDirectory(), users);
-    EXPECT_EQ(PlayerName, "Taro");
+    EXPECT_EQ(S().PlayerName, "Taro");
     const QStringList told = platform::TakeDataFolderNotices();
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told[0].contains("Used: " + users + "\nNot used: " + second));
@@ -165,7 +165,7 @@ TEST_F(DataFilesTest, AUserFolderThatCannotBeMadeIsSaidOnce) {
     const QStringList told = platform::TakeDataFolderNotices();
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told[0].contains("cannot create the folder " + home.path() + "/blocker:"));
-    SavePlayerFiles();
+    SavePlayerFiles(S().PlayerName, S().PlayerRecord);
     ASSERT_EQ(boxes->calls.size(), 1u);
     EXPECT_TRUE(
         boxes->calls[0].text.contains("cannot create the folder " + home.path() + "/blocker: "));

@@ -24,10 +24,10 @@ TEST_F(DealingTest, ShuffleIsAPermutationWithFiveEmptyDraws) {
     for (int round = 0; round < 200; ++round) {
         ShuffleDeck();
         QSet<int> seen;
-        for (int i = 0; i < 52; ++i) seen.insert(Deck[i]);
+        for (int i = 0; i < 52; ++i) seen.insert(S().Deck[i]);
         ASSERT_EQ(seen.size(), 52);
         ASSERT_FALSE(seen.contains(0));
-        for (int i = 52; i < 57; ++i) ASSERT_EQ(Deck[i], 0);
+        for (int i = 52; i < 57; ++i) ASSERT_EQ(S().Deck[i], 0);
     }
 }
 
@@ -38,14 +38,14 @@ TEST_F(DealingTest, PositionZeroIsNeverASwapPartner) {
         SetRandomSource([r] { return r; });
         ShuffleDeck();
         QSet<int> seen;
-        for (int i = 0; i < 52; ++i) seen.insert(Deck[i]);
+        for (int i = 0; i < 52; ++i) seen.insert(S().Deck[i]);
         EXPECT_EQ(seen.size(), 52) << r;
     }
     // Position 0 changes only at j = 0: it ends holding what position k held after that swap.
     SetRandomSource([] { return 0.0; });
     ShuffleDeck();
-    EXPECT_EQ(Deck[0], 2);
-    EXPECT_EQ(Deck[1], 52);  // the last swap j = 51 brings card 52 to position 1
+    EXPECT_EQ(S().Deck[0], 2);
+    EXPECT_EQ(S().Deck[1], 52);  // the last swap j = 51 brings card 52 to position 1
 }
 
 // Decks written down once for fixed draws. With r = m / 52 the partner is k = m (1 for m = 0), so
@@ -75,63 +75,64 @@ TEST_F(DealingTest, FixedDrawsGivePinnedDecks) {
         SetRandomSource([&] { return c.draw(j++); });
         ShuffleDeck();
         EXPECT_EQ(j, 52) << c.name;  // one draw per position
-        EXPECT_EQ(Deck, c.deck) << c.name;
+        EXPECT_EQ(S().Deck, c.deck) << c.name;
     }
 }
 
 TEST_F(DealingTest, TwoDealsInARowDiffer) {
     ShuffleDeck();
-    const auto first = Deck;
+    const auto first = S().Deck;
     ShuffleDeck();
-    EXPECT_NE(Deck, first);
+    EXPECT_NE(S().Deck, first);
 }
 
 TEST_F(DealingTest, ADealFillsTheRowAndResetsTheGameUnlessAStageWasCleared) {
     Form();
-    PlayerName = "Taro";
-    GameCards = TotalCards = 30;
-    Stage = 3;
-    GameOver = true;
-    TableCards[0] = 17;
+    S().PlayerName = "Taro";
+    S().GameCards = S().TotalCards = 30;
+    S().Stage = 3;
+    S().GameOver = true;
+    S().TableCards[0] = 17;
     DealTable();
-    EXPECT_EQ(DeckPosition, 5);
-    EXPECT_TRUE(FirstSelection);
-    for (int i = 1; i <= 5; ++i) EXPECT_EQ(TableCards[i], Deck[i - 1]);
-    EXPECT_EQ(TableCards[0], 17);
-    EXPECT_EQ(GameCards, 0);
-    EXPECT_EQ(TotalCards, 0);
-    EXPECT_EQ(Stage, 1);
-    EXPECT_FALSE(GameOver);
-    EXPECT_EQ(MainCaption, "Zarvelo(Taro)");
+    EXPECT_EQ(S().DeckPosition, 5);
+    EXPECT_TRUE(S().FirstSelection);
+    for (int i = 1; i <= 5; ++i) EXPECT_EQ(S().TableCards[i], S().Deck[i - 1]);
+    EXPECT_EQ(S().TableCards[0], 17);
+    EXPECT_EQ(S().GameCards, 0);
+    EXPECT_EQ(S().TotalCards, 0);
+    EXPECT_EQ(S().Stage, 1);
+    EXPECT_FALSE(S().GameOver);
+    EXPECT_EQ(S().MainCaption, "Zarvelo(Taro)");
 
-    GameCards = TotalCards = 52;
-    Stage = 2;
-    StageCleared = true;
+    S().GameCards = S().TotalCards = 52;
+    S().Stage = 2;
+    S().StageCleared = true;
     DealTable();
-    EXPECT_EQ(GameCards, 52);
-    EXPECT_EQ(TotalCards, 52);
-    EXPECT_EQ(Stage, 2);
-    EXPECT_TRUE(StageCleared);
+    EXPECT_EQ(S().GameCards, 52);
+    EXPECT_EQ(S().TotalCards, 52);
+    EXPECT_EQ(S().Stage, 2);
+    EXPECT_TRUE(S().StageCleared);
 }
 
 TEST_F(DealingTest, FramesMarkWhatMayBeTaken) {
     MainForm& f = Form();
-    auto card = [](int suit, int value) { return (suit - 1) * 13 + value; };
-    TableCards = {card(3, 7), card(3, 13), card(4, 7), card(1, 2), 0, card(3, 1)};
-    FirstSelection = true;
+    constexpr auto card = cardlib::CardOf;
+    S().TableCards = {card(3, 7), card(3, 13), card(4, 7), card(1, 2), 0, card(3, 1)};
+    S().FirstSelection = true;
+    S().GameInProgress = true;  // a deal's first pick, not the waiting table
     ShowPlayableCards();
     for (int i = 1; i <= 5; ++i) EXPECT_TRUE(f.FrameNotice[i]->isVisible()) << i;
-    EXPECT_FALSE(PlayableExists);
+    EXPECT_FALSE(S().PlayableExists);
 
-    FirstSelection = false;
+    S().FirstSelection = false;
     ShowPlayableCards();
     const bool expected[] = {true, true, false, false, true};
     for (int i = 1; i <= 5; ++i) EXPECT_EQ(f.FrameNotice[i]->isVisible(), expected[i - 1]) << i;
-    EXPECT_TRUE(PlayableExists);
+    EXPECT_TRUE(S().PlayableExists);
 
-    TableCards = {card(3, 7), card(1, 2), 0, card(2, 9), 0, card(4, 11)};
+    S().TableCards = {card(3, 7), card(1, 2), 0, card(2, 9), 0, card(4, 11)};
     ShowPlayableCards();
-    EXPECT_FALSE(PlayableExists);
+    EXPECT_FALSE(S().PlayableExists);
     for (int i = 1; i <= 5; ++i) EXPECT_FALSE(f.FrameNotice[i]->isVisible()) << i;
 }
 
@@ -151,7 +152,8 @@ bool ShowsCardAt(MainForm& f, QPoint topLeft) {
 
 TEST_F(DealingTest, RefreshDrawsFiveFacesAtTheSlotsAndTheCurrentCardAfterAPick) {
     MainForm& f = Form();
-    Stage = 1;
+    S().Stage = 1;
+    S().GameInProgress = true;
     DealTable();
     RefreshTable();
     for (int i = 1; i <= 5; ++i) {
@@ -160,9 +162,9 @@ TEST_F(DealingTest, RefreshDrawsFiveFacesAtTheSlotsAndTheCurrentCardAfterAPick) 
     }
     EXPECT_FALSE(ShowsCardAt(f, QPoint(177, 7)));  // no current card before the first pick
 
-    FirstSelection = false;
-    TableCards[0] = TableCards[2];
-    TableCards[2] = 0;
+    S().FirstSelection = false;
+    S().TableCards[0] = S().TableCards[2];
+    S().TableCards[2] = 0;
     RefreshTable();
     EXPECT_TRUE(ShowsCardAt(f, QPoint(177, 7)));
     EXPECT_FALSE(ShowsCardAt(f, QPoint(92, 167)));  // an emptied slot shows no card

@@ -25,15 +25,15 @@ protected:
 };
 
 TEST_F(FileObjectTest, FirstRunFindsNothingAndWritesThreeFiles) {
-    LoadLastPlayer();
-    LoadRanking();
-    EXPECT_EQ(PlayerName, "NewPlayer");
-    EXPECT_EQ(PlayerRecord.Credit, 100);
-    EXPECT_EQ(PlayerRecord.GamesPlayed, 1);
-    EXPECT_EQ(Ranking[4].Date, QDate(2026, 12, 7));
+    TakeLastPlayer();
+    S().Ranking = LoadRanking();
+    EXPECT_EQ(S().PlayerName, "NewPlayer");
+    EXPECT_EQ(S().PlayerRecord.Credit, 100);
+    EXPECT_EQ(S().PlayerRecord.GamesPlayed, 1);
+    EXPECT_EQ(S().Ranking[4].Date, QDate(2026, 12, 7));
     EXPECT_TRUE(Files().isEmpty());
-    SaveRanking();
-    SavePlayerFiles();
+    SaveRanking(S().Ranking);
+    SavePlayerFiles(S().PlayerName, S().PlayerRecord);
     EXPECT_EQ(Files(), QStringList({"NewPlayer.dat", "Ranking.dat", "default.dat"}));
     EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",100,0,1\r\n");
     EXPECT_EQ(Read("default.dat"), Read("NewPlayer.dat"));
@@ -41,30 +41,30 @@ TEST_F(FileObjectTest, FirstRunFindsNothingAndWritesThreeFiles) {
 }
 
 TEST_F(FileObjectTest, PlayerFileNameComesFromPlayerNameAndContentFromTheRecord) {
-    PlayerName = "Taro";
-    PlayerRecord = {"Taro", 87, 2, 12};
-    SavePlayerFiles();
+    S().PlayerName = "Taro";
+    S().PlayerRecord = {"Taro", 87, 2, 12};
+    SavePlayerFiles(S().PlayerName, S().PlayerRecord);
     EXPECT_EQ(Read("Taro.dat"), "\"Taro\",87,2,12\r\n");
     EXPECT_EQ(Read("default.dat"), "\"Taro\",87,2,12\r\n");
-    PlayerRecord = {};
-    LoadLastPlayer();
-    EXPECT_EQ(PlayerRecord.Credit, 87);
-    EXPECT_EQ(PlayerName, "Taro");
+    S().PlayerRecord = {};
+    TakeLastPlayer();
+    EXPECT_EQ(S().PlayerRecord.Credit, 87);
+    EXPECT_EQ(S().PlayerName, "Taro");
 }
 
 TEST_F(FileObjectTest, NamesDifferingInCaseAreOneFile) {
     Write("Default.dat", "\"Hanako\",40,1,3\r\n");
-    LoadLastPlayer();
-    EXPECT_EQ(PlayerName, "Hanako");
+    TakeLastPlayer();
+    EXPECT_EQ(S().PlayerName, "Hanako");
     Write("taro.dat", "\"taro\",55,0,2\r\n");
     EXPECT_TRUE(PlayerFileExists("Taro"));
     EXPECT_TRUE(PlayerFileExists("TARO"));
     EXPECT_FALSE(PlayerFileExists("Jiro"));
-    PlayerName = "Taro";
-    ASSERT_TRUE(LoadPlayerFile());
-    EXPECT_EQ(PlayerRecord.Credit, 55);
-    PlayerRecord.Credit = 60;
-    SavePlayerFiles();
+    S().PlayerName = "Taro";
+    ASSERT_TRUE(TakePlayerFile());
+    EXPECT_EQ(S().PlayerRecord.Credit, 55);
+    S().PlayerRecord.Credit = 60;
+    SavePlayerFiles(S().PlayerName, S().PlayerRecord);
     // The existing spellings are kept: no second file for either.
     EXPECT_EQ(Files(), QStringList({"Default.dat", "taro.dat"}));
     EXPECT_EQ(Read("taro.dat"), "\"taro\",60,0,2\r\n");
@@ -72,10 +72,10 @@ TEST_F(FileObjectTest, NamesDifferingInCaseAreOneFile) {
 }
 
 TEST_F(FileObjectTest, LoadingAMissingPlayerChangesNothing) {
-    PlayerName = "Nobody";
-    PlayerRecord = {"Keep", 1, 2, 3};
-    EXPECT_FALSE(LoadPlayerFile());
-    EXPECT_EQ(PlayerRecord.Name, "Keep");
+    S().PlayerName = "Nobody";
+    S().PlayerRecord = {"Keep", 1, 2, 3};
+    EXPECT_FALSE(TakePlayerFile());
+    EXPECT_EQ(S().PlayerRecord.Name, "Keep");
 }
 
 // A file the game cannot use is moved aside before anything replaces it, and the player is told
@@ -92,16 +92,16 @@ TEST_F(FileObjectTest, FilesThatCannotBeReadAreKeptAsideAndTold) {
         const bool sabu = path.contains("Saburo.dat.unreadable");
         return step == platform::FileStep::Rename && sabu ? EACCES : 0;
     });
-    LoadLastPlayer();
-    LoadRanking();
-    EXPECT_EQ(PlayerName, "NewPlayer");
-    EXPECT_EQ(PlayerRecord.Credit, 100);
-    EXPECT_EQ(Ranking[0].Cards, 0);
+    TakeLastPlayer();
+    S().Ranking = LoadRanking();
+    EXPECT_EQ(S().PlayerName, "NewPlayer");
+    EXPECT_EQ(S().PlayerRecord.Credit, 100);
+    EXPECT_EQ(S().Ranking[0].Cards, 0);
     for (const char* name : {"Jiro", "Saburo"}) {
-        PlayerName = name;
-        ASSERT_TRUE(LoadPlayerFile());
-        EXPECT_EQ(PlayerRecord.Credit, 100);
-        EXPECT_EQ(PlayerRecord.Name, name);
+        S().PlayerName = name;
+        ASSERT_TRUE(TakePlayerFile());
+        EXPECT_EQ(S().PlayerRecord.Credit, 100);
+        EXPECT_EQ(S().PlayerRecord.Name, name);
     }
     EXPECT_TRUE(boxes->calls.empty());
     ReportDataProblems();
@@ -115,8 +115,8 @@ TEST_F(FileObjectTest, FilesThatCannotBeReadAreKeptAsideAndTold) {
     ReportDataProblems();
     EXPECT_EQ(boxes->calls.size(), 1u);  // told once
 
-    PlayerRecord = {"Saburo", 1, 0, 1};
-    SaveRecordAndRanking();
+    S().PlayerRecord = {"Saburo", 1, 0, 1};
+    SaveStateAndRanking();
     platform::SetFileFaultHook({});
     EXPECT_EQ(Read("default.dat.unreadable-2"), big);
     EXPECT_EQ(Read("default.dat.unreadable"), "older");
@@ -141,7 +141,7 @@ TEST_F(FileObjectTest, AnInstalledCopyKeepsItsDataInTheUsersFolder) {
         ASSERT_TRUE(QDir().mkpath(Path(c.program)));
         if (c.installed) Write(QStringLiteral("%1/installed-copy").arg(c.program), "installed\n");
         platform::SetProgramDirectory(Path(c.program));
-        SaveRanking();
+        SaveRanking(S().Ranking);
         // Writable either way: only the marker tells an installed copy from a build.
         EXPECT_EQ(QFile::exists(Path(c.program) + "/Ranking.dat"), !c.installed);
         EXPECT_EQ(QFile::exists(users + "/Ranking.dat"), c.installed);
@@ -154,15 +154,15 @@ TEST_F(FileObjectTest, AnInstalledCopyKeepsItsDataInTheUsersFolder) {
 TEST_F(FileObjectTest, AFailedSaveIsReportedAndKeepsTheOldFile) {
     Write("blocker", "a file where a folder should be");
     platform::SetDataDirectory(Path("blocker/data"));
-    SaveRanking();
+    SaveRanking(S().Ranking);
     platform::SetDataDirectory(QString());
     ASSERT_EQ(boxes->calls.size(), 1u);
     EXPECT_TRUE(boxes->calls[0].text.contains("Ranking.dat"));
     EXPECT_EQ(boxes->calls[0].title, "Save Error");
 
     Write("Ranking.dat", "old");
-    MakeDefaultRanking();
-    SaveRanking();
+    MakeDefaultRanking(S());
+    SaveRanking(S().Ranking);
     EXPECT_EQ(Read("Ranking.dat").left(8), "0,1,0,\"N");
     EXPECT_EQ(Files(), QStringList({"Ranking.dat", "blocker"}));  // no temporary left behind
 }
@@ -193,19 +193,19 @@ TEST_F(FileObjectTest, LinksAndOtherOddFilesAreNeverWrittenThrough) {
     ASSERT_EQ(symlink(QFile::encodeName(victim), QFile::encodeName(Path("default.dat"))), 0);
     ASSERT_EQ(symlink(QFile::encodeName(nowhere), QFile::encodeName(Path("Ranking.dat"))), 0);
     ASSERT_EQ(mkfifo(QFile::encodeName(Path("Taro.dat")), 0600), 0);
-    LoadLastPlayer();  // a pipe or a link read here would block or read another file
-    LoadRanking();
-    EXPECT_EQ(PlayerName, "NewPlayer");
-    EXPECT_EQ(PlayerRecord.Credit, 100);
-    EXPECT_EQ(Ranking[0].PlayerName, "NewPlayer");
+    TakeLastPlayer();  // a pipe or a link read here would block or read another file
+    S().Ranking = LoadRanking();
+    EXPECT_EQ(S().PlayerName, "NewPlayer");
+    EXPECT_EQ(S().PlayerRecord.Credit, 100);
+    EXPECT_EQ(S().Ranking[0].PlayerName, "NewPlayer");
     EXPECT_FALSE(PlayerFileExists("Taro"));
-    PlayerName = "Taro";
-    EXPECT_FALSE(LoadPlayerFile());
-    PlayerRecord = {"Taro", 87, 2, 12};
+    S().PlayerName = "Taro";
+    EXPECT_FALSE(TakePlayerFile());
+    S().PlayerRecord = {"Taro", 87, 2, 12};
     {
         SaveRound round;
-        SaveRanking();
-        SavePlayerFiles();
+        SaveRanking(S().Ranking);
+        SavePlayerFiles(S().PlayerName, S().PlayerRecord);
     }
     ASSERT_EQ(boxes->calls.size(), 1u);
     const QString& text = boxes->calls[0].text;
@@ -225,10 +225,10 @@ TEST_F(FileObjectTest, AFullDiskIsReportedWithPathAndReasonAndKeepsTheOldFiles) 
     Write("Ranking.dat", QByteArray("23,1,23,\"Taro\",#1998-12-03#\r\n").repeated(5));
     Write("Taro.dat", "\"Taro\",870,0,5\r\n");
     Write("default.dat", "\"Taro\",870,0,5\r\n");
-    LoadLastPlayer();
-    LoadRanking();
-    Credit = 900;
-    Ranking[0].Cards = 30;
+    TakeLastPlayer();
+    S().Ranking = LoadRanking();
+    S().Credit = 900;
+    S().Ranking[0].Cards = 30;
     // The disk fills up after the first 10 bytes of every file.
     platform::SetFileFaultHook(
         [](platform::FileStep step, const QString&, qint64 offset, qint64* length) {
@@ -237,7 +237,7 @@ TEST_F(FileObjectTest, AFullDiskIsReportedWithPathAndReasonAndKeepsTheOldFiles) 
             *length = std::min<qint64>(*length, 10 - offset);
             return 0;
         });
-    SaveRecordAndRanking();
+    SaveStateAndRanking();
     platform::SetFileFaultHook({});
     // One box for the round, each file with its path and reason.
     ASSERT_EQ(boxes->calls.size(), 1u);
@@ -279,9 +279,9 @@ TEST_F(FileObjectTest, NamesAreCheckedAgainstTheFoldersLongestFileName) {
             EXPECT_TRUE(problem->startsWith("The name is too long")) << problem->toStdString();
         }
         if (!c.fits) continue;
-        PlayerName = c.name;
-        PlayerRecord = {c.name, 870, 1, 5};
-        SavePlayerFiles();
+        S().PlayerName = c.name;
+        S().PlayerRecord = {c.name, 870, 1, 5};
+        SavePlayerFiles(S().PlayerName, S().PlayerRecord);
         EXPECT_TRUE(boxes->calls.empty());
         EXPECT_TRUE(PlayerFileExists(c.name));
     }
@@ -304,14 +304,14 @@ TEST_F(FileObjectTest, ANameThatCannotNameAFileKeepsItsRecord) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored.left(20).toStdString());
         Write("default.dat", "\"" + c.stored + "\",870,2,5\r\n");
-        LoadLastPlayer();
-        EXPECT_EQ(PlayerName, c.expected);
-        EXPECT_EQ(PlayerRecord.Credit, c.credit);
-        SavePlayerFiles();
+        TakeLastPlayer();
+        EXPECT_EQ(S().PlayerName, c.expected);
+        EXPECT_EQ(S().PlayerRecord.Credit, c.credit);
+        SavePlayerFiles(S().PlayerName, S().PlayerRecord);
         EXPECT_TRUE(boxes->calls.empty());
-        PlayerRecord = {};
-        ASSERT_TRUE(LoadPlayerFile());
-        EXPECT_EQ(PlayerRecord.Credit, c.credit);
+        S().PlayerRecord = {};
+        ASSERT_TRUE(TakePlayerFile());
+        EXPECT_EQ(S().PlayerRecord.Credit, c.credit);
         ReportDataProblems();
         ASSERT_EQ(boxes->calls.size(), 1u);
         EXPECT_TRUE(boxes->calls[0].text.contains("cannot be used"));
@@ -320,21 +320,21 @@ TEST_F(FileObjectTest, ANameThatCannotNameAFileKeepsItsRecord) {
     EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",500,0,9\r\n");
     // A player file whose inside name cannot be stored keeps the name that found it.
     Write("Jiro.dat", "\"Ji/ro\",40,0,2\r\n");
-    PlayerName = "Jiro";
-    ASSERT_TRUE(LoadPlayerFile());
-    EXPECT_EQ(PlayerRecord.Name, "Jiro");
+    S().PlayerName = "Jiro";
+    ASSERT_TRUE(TakePlayerFile());
+    EXPECT_EQ(S().PlayerRecord.Name, "Jiro");
 }
 
 TEST_F(FileObjectTest, HugeFilesAreReadOnlyInPartAndBoxesStaySmall) {
     Write("default.dat", "\"" + QByteArray(1 << 20, 'A') + "\",870,0,5\r\n");
     Write("Ranking.dat", QByteArray(1 << 20, '7'));
-    LoadLastPlayer();
-    LoadRanking();
-    EXPECT_LE(PlayerName.size(), platform::DataFileNameLimit());
-    EXPECT_EQ(Ranking[0].Cards, 0);  // no number that long
+    TakeLastPlayer();
+    S().Ranking = LoadRanking();
+    EXPECT_LE(S().PlayerName.size(), platform::DataFileNameLimit());
+    EXPECT_EQ(S().Ranking[0].Cards, 0);  // no number that long
     // A save that fails shows the name and the path shortened, never a box higher than a screen.
     platform::SetDataDirectory(Path("missing/") + QString(3000, 'x'));
-    SavePlayerFiles();
+    SavePlayerFiles(S().PlayerName, S().PlayerRecord);
     platform::SetDataDirectory(QString());
     ASSERT_FALSE(boxes->calls.empty());
     for (const auto& call : boxes->calls) {
@@ -364,12 +364,12 @@ TEST_F(FileObjectTest, OnAFullFileSystemEverySaveFailsLoudlyAndKeepsTheOldFile) 
         while (filler.write(QByteArray(4096, 'x')) == 4096) {
         }
     }
-    LoadLastPlayer();
-    CopyRecordToState();
-    LoadRanking();
+    TakeLastPlayer();
+    CopyRecordToState(S());
+    S().Ranking = LoadRanking();
     for (int quit = 1; quit <= 5; ++quit) {
-        Credit += 10;
-        SaveRecordAndRanking();
+        S().Credit += 10;
+        SaveStateAndRanking();
         ASSERT_EQ(boxes->calls.size(), 1u * quit);
         for (const auto& call : boxes->calls) EXPECT_TRUE(call.text.contains(strerror(ENOSPC)));
         EXPECT_EQ(Read("full/Ranking.dat"), ranking);

@@ -34,7 +34,7 @@ void GameFixture::SetUp() {
         platform::MessageBoxRecorder untold;  // what an earlier test left for the player
         ReportDataProblems();
     }
-    ResetGameState();
+    TheGame().reset();
     platform::SetProgramDirectory(directory.path());
     platform::SetToday(QDate(2026, 12, 7));
     boxes = std::make_unique<platform::MessageBoxRecorder>();
@@ -79,7 +79,7 @@ MainForm& GameFixture::StartWithRow(const std::vector<CardNumber>& row,
     Press(f.CommandBet);
     Press(f.CommandNextGame);
     ArrangeDeal(row, rest);
-    Win = 0;
+    S().Win = 0;
     return f;
 }
 
@@ -115,16 +115,17 @@ void GameFixture::EnterName(const QString& name) {
 
 void GameFixture::ArrangeDeal(const std::vector<CardNumber>& row,
                               const std::vector<CardNumber>& rest) {
-    Deck.fill(0);
+    S().Deck.fill(0);
     for (int i = 0; i < 5; ++i) {
-        TableCards[i + 1] = row[i];
-        Deck[i] = row[i];
+        S().TableCards[i + 1] = row[i];
+        S().Deck[i] = row[i];
     }
-    for (size_t i = 0; i < rest.size(); ++i) Deck[5 + i] = rest[i];
-    DeckPosition = 5;
-    FillCardChart();
+    for (size_t i = 0; i < rest.size(); ++i) S().Deck[5 + i] = rest[i];
+    S().DeckPosition = 5;
+    FillCardChart(S());
     for (CardNumber card : row)
-        if (card) CardChart[(card - 1) / 13][(card - 1) % 13] = ' ';
+        if (card)
+            S().CardChart[cardlib::GetCardSuit(card) - 1][cardlib::GetCardValue(card) - 1] = ' ';
     RefreshTable();
 }
 

@@ -11,7 +11,7 @@
 
 #include "platform/MessageBoxRecorder.h"
 #include "screen/TableGeometry.h"
-#include "state/GameState.h"
+#include "tests/TestState.h"
 
 class QPushButton;
 class QWidget;
@@ -59,8 +59,7 @@ protected:
     QStringList sounds;
 };
 
-// Card number by suit (1 clubs .. 4 spades) and value (1 ace .. 13 king).
-inline CardNumber CardOf(int suit, int value) { return (suit - 1) * 13 + value; }
+using cardlib::CardOf;
 
 // The texts of the card-point table's entries, from "This Stage Clear" down.
 inline const char* const kPointRangeTexts[17] = {"This Stage Clear",

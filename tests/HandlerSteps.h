@@ -126,20 +126,20 @@ protected:
         }
         m.splashShown =
             SingleWindow<frmSplash>::exists() && SingleWindow<frmSplash>::instance().isVisible();
-        m.message = MessageText;
+        m.message = S().MessageText;
         m.playerFile = QString::fromUtf8(Read("NewPlayer.dat"));
-        m.bet = Bet;
-        m.credit = Credit;
-        m.win = Win;
-        m.stage = Stage;
-        m.deckPosition = DeckPosition;
-        m.lastBet = LastBet;
-        m.recordCredit = PlayerRecord.Credit;
-        m.bankruptCount = BankruptCount;
-        m.stageCleared = StageCleared;
-        m.gameOver = GameOver;
-        m.inProgress = GameInProgress;
-        m.firstSelection = FirstSelection;
+        m.bet = S().Bet;
+        m.credit = S().Credit;
+        m.win = S().Win;
+        m.stage = S().Stage;
+        m.deckPosition = S().DeckPosition;
+        m.lastBet = S().LastBet;
+        m.recordCredit = S().PlayerRecord.Credit;
+        m.bankruptCount = S().BankruptCount;
+        m.stageCleared = S().StageCleared;
+        m.gameOver = S().GameOver;
+        m.inProgress = S().GameInProgress;
+        m.firstSelection = S().FirstSelection;
         m.boxes = boxes->calls.size();
         timeline.push_back(m);
     }
@@ -216,7 +216,7 @@ protected:
         MainForm& f = Play(3, {CardOf(4, 9), CardOf(1, 2), CardOf(2, 2), CardOf(3, 2), CardOf(1, 5),
                                CardOf(2, 5)});
         Pick(1);
-        EXPECT_TRUE(GameOver);
+        EXPECT_TRUE(S().GameOver);
         return f;
     }
 
@@ -225,8 +225,8 @@ protected:
         MainForm& f = Play(1, {CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5),
                                CardOf(2, 9)});
         Pick(1);
-        EXPECT_TRUE(GameOver);
-        EXPECT_EQ(Win, 0);
+        EXPECT_TRUE(S().GameOver);
+        EXPECT_EQ(S().Win, 0);
         return f;
     }
 
@@ -245,7 +245,7 @@ protected:
 
     void Fresh() {
         MainForm::destroyInstance();
-        ResetGameState();
+        TheGame().reset();
         QDir(directory.path()).removeRecursively();
         QDir().mkpath(directory.path());
         boxes->calls.clear();

@@ -19,22 +19,22 @@ TEST_F(HandlerStepsTest, GameOverSoundsThenShowsThenPaysThenRecordsThenGivesTheB
 
     // The line is written directly; the message stays for the next refresh.
     EXPECT_EQ(f.LabelMessage->text(), "Game Over");
-    EXPECT_EQ(MessageText, "Full House");
-    EXPECT_EQ(Credit, 112);
-    EXPECT_EQ(PlayerRecord.Credit, 112);
-    EXPECT_EQ(PlayerRecord.GamesPlayed, 2);
-    EXPECT_EQ(HiScore, 1);
+    EXPECT_EQ(S().MessageText, "Full House");
+    EXPECT_EQ(S().Credit, 112);
+    EXPECT_EQ(S().PlayerRecord.Credit, 112);
+    EXPECT_EQ(S().PlayerRecord.GamesPlayed, 2);
+    EXPECT_EQ(S().HiScore, 1);
     EXPECT_EQ(f.LabelHiscore->text(), "1");
-    EXPECT_EQ(Ranking[0].Cards, 1);
-    EXPECT_EQ(Ranking[0].Score, 1);
-    EXPECT_EQ(Ranking[0].Stage, 1);
-    EXPECT_EQ(Stage, 1);
-    EXPECT_TRUE(GameOver);
-    EXPECT_FALSE(GameInProgress);
-    EXPECT_FALSE(StageCleared);
+    EXPECT_EQ(S().Ranking[0].Cards, 1);
+    EXPECT_EQ(S().Ranking[0].Score, 1);
+    EXPECT_EQ(S().Ranking[0].Stage, 1);
+    EXPECT_EQ(S().Stage, 1);
+    EXPECT_TRUE(S().GameOver);
+    EXPECT_FALSE(S().GameInProgress);
+    EXPECT_FALSE(S().StageCleared);
     EXPECT_EQ(Buttons(f), kAfterGame);
-    EXPECT_EQ(Bet, 3);
-    EXPECT_EQ(Win, 15);
+    EXPECT_EQ(S().Bet, 3);
+    EXPECT_EQ(S().Win, 15);
 
     // A repaint brings the message and the new credit back, and keeps the buttons.
     f.Form_Paint();
@@ -63,8 +63,8 @@ TEST_F(HandlerStepsTest, BetAfterAGameOverClearsTheOldGameThenStakesWithItsSound
     EXPECT_EQ(f.LabelBet->text(), "1");
     EXPECT_EQ(f.LabelCredit->text(), "111");
     EXPECT_EQ(f.LabelWin->text(), "0");
-    EXPECT_EQ(f.LabelMessage->text(), MessageText);  // the panels' refresh came last
-    EXPECT_EQ(GameCards, 0);
+    EXPECT_EQ(f.LabelMessage->text(), S().MessageText);  // the panels' refresh came last
+    EXPECT_EQ(S().GameCards, 0);
     EXPECT_EQ(f.LabelNumberOfCards->text(), "0");
     EXPECT_EQ(Buttons(f), kBetting);
     for (int i = 1; i <= 5; ++i) EXPECT_FALSE(f.FrameNotice[i]->isVisible()) << i;
@@ -75,7 +75,7 @@ TEST_F(HandlerStepsTest, BetAfterAGameOverClearsTheOldGameThenStakesWithItsSound
         EXPECT_EQ(f.LabelPorkerScore[k]->text(), "0") << k;  // the full house is forgotten
     }
     EXPECT_EQ(f.LabelPointValue[0]->text(), "114");
-    EXPECT_EQ(PlayerRecord.Credit, 112);  // stakes reach the record at the next game over
+    EXPECT_EQ(S().PlayerRecord.Credit, 112);  // stakes reach the record at the next game over
 
     Forget();
     Press(f.CommandBet);
@@ -86,7 +86,7 @@ TEST_F(HandlerStepsTest, BetAfterAGameOverClearsTheOldGameThenStakesWithItsSound
     EXPECT_EQ(f.LabelPointValue[0]->text(), "228");
     EXPECT_EQ(f.LabelPointValue[6]->text(), "2");
     EXPECT_EQ(Buttons(f), kBetting);
-    EXPECT_FALSE(GameInProgress);
+    EXPECT_FALSE(S().GameInProgress);
 }
 
 TEST_F(HandlerStepsTest, EveryButtonWithNoCreditLeftGoesBankruptBeforeAnythingElse) {
@@ -99,10 +99,10 @@ TEST_F(HandlerStepsTest, EveryButtonWithNoCreditLeftGoesBankruptBeforeAnythingEl
             {{CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5), CardOf(2, 9)}});
         Press(f.CommandBet);
         Press(f.CommandNextGame);
-        Credit = 0;
+        S().Credit = 0;
         Pick(1);
-        ASSERT_TRUE(GameOver);
-        ASSERT_EQ(Credit, 0);
+        ASSERT_TRUE(S().GameOver);
+        ASSERT_EQ(S().Credit, 0);
         Forget();
         Press(b == 0 ? f.CommandBet : b == 1 ? f.CommandNextGame : f.CommandRepeatBet);
         EXPECT_EQ(Events(), QStringList({"box " + kBankruptText}));
@@ -111,18 +111,18 @@ TEST_F(HandlerStepsTest, EveryButtonWithNoCreditLeftGoesBankruptBeforeAnythingEl
         EXPECT_EQ(box.bankruptCount, 0);
         EXPECT_EQ(box.bet, 0);
         EXPECT_EQ(box.win, 0);
-        EXPECT_EQ(Credit, 100);
-        EXPECT_EQ(BankruptCount, 1);
-        EXPECT_EQ(Bet, 0);
+        EXPECT_EQ(S().Credit, 100);
+        EXPECT_EQ(S().BankruptCount, 1);
+        EXPECT_EQ(S().Bet, 0);
         EXPECT_EQ(f.LabelCredit->text(), "100");
         EXPECT_EQ(f.LabelBet->text(), "0");
-        EXPECT_FALSE(GameInProgress);
-        EXPECT_FALSE(GameOver);
-        EXPECT_EQ(DeckPosition, 6);  // no deal
+        EXPECT_FALSE(S().GameInProgress);
+        EXPECT_FALSE(S().GameOver);
+        EXPECT_EQ(S().DeckPosition, 6);  // no deal
         EXPECT_EQ(Buttons(f), kAfterGame);
         Press(f.CommandBet);
-        EXPECT_EQ(Bet, 1);
-        EXPECT_EQ(Credit, 99);
+        EXPECT_EQ(S().Bet, 1);
+        EXPECT_EQ(S().Credit, 99);
     }
 }
 
@@ -181,19 +181,19 @@ TEST_F(HandlerStepsTest, StartShowsThePromptDealsChecksTheRowThenPlaysItsSound) 
         EXPECT_EQ(chime.label, c.hand);  // the table was refreshed after the check
 
         for (int i = 1; i <= 5; ++i) {
-            EXPECT_EQ(TableCards[i], c.row[i - 1]) << i;
+            EXPECT_EQ(S().TableCards[i], c.row[i - 1]) << i;
             EXPECT_TRUE(f.FrameNotice[i]->isVisible()) << i;
             EXPECT_TRUE(ShowsFace(f, QPoint(SlotLeft(i), 167))) << i;
         }
         EXPECT_FALSE(ShowsFace(f, QPoint(177, 7)));
-        EXPECT_EQ(Win, 2 * c.prize);
+        EXPECT_EQ(S().Win, 2 * c.prize);
         EXPECT_EQ(f.LabelWin->text(), QString::number(2 * c.prize));
-        EXPECT_EQ(MessageText, c.hand);
+        EXPECT_EQ(S().MessageText, c.hand);
         EXPECT_EQ(f.LabelMessage->text(), c.hand);
-        for (int k = 0; k < 5; ++k) EXPECT_EQ(PokerCount[k], k == c.k ? 1 : 0) << k;
+        for (int k = 0; k < 5; ++k) EXPECT_EQ(S().PokerCount[k], k == c.k ? 1 : 0) << k;
         EXPECT_EQ(Buttons(f), kPlaying);
-        EXPECT_EQ(Bet, 2);
-        EXPECT_EQ(Credit, 98);
+        EXPECT_EQ(S().Bet, 2);
+        EXPECT_EQ(S().Credit, 98);
     }
 }
 
@@ -203,7 +203,7 @@ TEST_F(HandlerStepsTest, StartAndRepeatBetAfterAGameOverRestakeWithoutTheStakeSo
         SCOPED_TRACE(names[b]);
         Fresh();
         MainForm& f = LoseWithAFullHouse();
-        ASSERT_EQ(Credit, 112);
+        ASSERT_EQ(S().Credit, 112);
         Forget();
         Press(b == 0 ? f.CommandNextGame : f.CommandRepeatBet);
         EXPECT_EQ(Events(), QStringList({"shuffle", "sound crystal.wav"}));
@@ -214,19 +214,19 @@ TEST_F(HandlerStepsTest, StartAndRepeatBetAfterAGameOverRestakeWithoutTheStakeSo
         EXPECT_FALSE(shuffle.gameOver);
         EXPECT_EQ(shuffle.label, kSelectFirst);
         EXPECT_EQ(shuffle.buttons, kPlaying);
-        EXPECT_EQ(Bet, 3);
-        EXPECT_EQ(Credit, 109);
-        EXPECT_EQ(LastBet, 3);
-        EXPECT_EQ(Win, 0);
+        EXPECT_EQ(S().Bet, 3);
+        EXPECT_EQ(S().Credit, 109);
+        EXPECT_EQ(S().LastBet, 3);
+        EXPECT_EQ(S().Win, 0);
         EXPECT_EQ(f.LabelWin->text(), "0");
         EXPECT_EQ(f.LabelBet->text(), "3");
         EXPECT_EQ(f.LabelCredit->text(), "109");
         EXPECT_EQ(f.LabelPorkerPoint[0]->text(), "1500");
         EXPECT_EQ(f.LabelPorkerScore[3]->text(), "0");
         EXPECT_EQ(f.LabelPointValue[0]->text(), "342");
-        EXPECT_EQ(GameCards, 0);
-        EXPECT_EQ(DeckPosition, 5);
-        EXPECT_EQ(TableCards[1], kDull[0]);
+        EXPECT_EQ(S().GameCards, 0);
+        EXPECT_EQ(S().DeckPosition, 5);
+        EXPECT_EQ(S().TableCards[1], kDull[0]);
         EXPECT_EQ(f.LabelMessage->text(), "");
         EXPECT_EQ(Buttons(f), kPlaying);
     }
@@ -237,9 +237,9 @@ TEST_F(HandlerStepsTest, RepeatBetAndStartWithNothingToRepeatDoNothing) {
     f.CommandRepeatBet_Click();  // disabled on the screen, but not by itself
     f.CommandNextGame_Click();
     EXPECT_TRUE(timeline.empty());
-    EXPECT_EQ(Credit, 100);
-    EXPECT_EQ(Bet, 0);
-    EXPECT_EQ(DeckPosition, 0);
+    EXPECT_EQ(S().Credit, 100);
+    EXPECT_EQ(S().Bet, 0);
+    EXPECT_EQ(S().DeckPosition, 0);
     EXPECT_EQ(Buttons(f), kBetting);
     EXPECT_EQ(f.LabelMessage->text(), kBetAndStart);
 }

@@ -33,7 +33,7 @@ protected:
         bool playing;
         bool operator==(const Snapshot&) const = default;
     };
-    static Snapshot Now() { return {TableCards[0], Credit, Bet, GameInProgress}; }
+    static Snapshot Now() { return {S().TableCards[0], S().Credit, S().Bet, S().GameInProgress}; }
 };
 
 TEST_F(KeyboardTest, EnterAndSpaceNeverPressAButtonThatCannotBePressed) {
@@ -51,7 +51,7 @@ TEST_F(KeyboardTest, EnterAndSpaceNeverPressAButtonThatCannotBePressed) {
         {"playing", 1, true, {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}},  // all hidden
     };
     for (const Moment& m : moments) {
-        ResetGameState();
+        TheGame().reset();
         MainForm& f = StartUp();
         for (int i = 0; i < m.stakes; ++i) Press(f.CommandBet);
         // The worst case: the focus sat on "RepeatBet" when it was hidden or disabled.
@@ -76,15 +76,15 @@ TEST_F(KeyboardTest, EnterAndSpaceNeverPressAButtonThatCannotBePressed) {
 
 TEST_F(KeyboardTest, EnterAfterAGameOverRepeatsTheBetAndThenNothingMore) {
     MainForm& f = StartWithLosingRow();
-    LastBet = Bet = 3;
-    Credit = 50;
+    S().LastBet = S().Bet = 3;
+    S().Credit = 50;
     f.CommandBet->setFocus();
     QTest::keyClick(f.table(), Qt::Key_1);
-    ASSERT_TRUE(GameOver);
+    ASSERT_TRUE(S().GameOver);
     Key(Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_TRUE(GameInProgress);
-    EXPECT_EQ(Bet, 3);
-    EXPECT_EQ(Credit, 47);
+    EXPECT_TRUE(S().GameInProgress);
+    EXPECT_EQ(S().Bet, 3);
+    EXPECT_EQ(S().Credit, 47);
     const Snapshot playing = Now();
     for (int i = 0; i < 3; ++i) Key(Qt::Key_Return);
     EXPECT_TRUE(Now() == playing);
@@ -95,11 +95,11 @@ TEST_F(KeyboardTest, SpaceOnAFocusedButtonPressesIt) {
     MainForm& f = StartUp();
     f.CommandBet->setFocus();
     Key(Qt::Key_Space);
-    EXPECT_EQ(Bet, 1);
-    EXPECT_EQ(Credit, 99);
+    EXPECT_EQ(S().Bet, 1);
+    EXPECT_EQ(S().Credit, 99);
     f.CommandNextGame->setFocus();
     Key(Qt::Key_Space);
-    EXPECT_TRUE(GameInProgress);
+    EXPECT_TRUE(S().GameInProgress);
 }
 
 TEST_F(KeyboardTest, DigitKeysTakeTheSlotsCardAsAClickOnItsCentreDoes) {
@@ -114,7 +114,7 @@ TEST_F(KeyboardTest, DigitKeysTakeTheSlotsCardAsAClickOnItsCentreDoes) {
     };
     // Takes slot 4, then slot 2 (both fives), then slot 5 (diamonds).
     auto play = [&](bool byKey, bool keypad) {
-        ResetGameState();
+        TheGame().reset();
         sounds.clear();
         MainForm& f = StartWithRow(row, rest);
         for (int slot : {4, 2, 5}) {
@@ -125,8 +125,8 @@ TEST_F(KeyboardTest, DigitKeysTakeTheSlotsCardAsAClickOnItsCentreDoes) {
                 ClickTable(SlotLeft(slot) + 35, 215);
             }
         }
-        Result r{{}, sounds, f.LabelMessage->text(), GameCards};
-        std::copy(TableCards.begin(), TableCards.begin() + 6, r.table.begin());
+        Result r{{}, sounds, f.LabelMessage->text(), S().GameCards};
+        std::copy(S().TableCards.begin(), S().TableCards.begin() + 6, r.table.begin());
         return r;
     };
     const Result clicked = play(false, false);
@@ -151,7 +151,7 @@ TEST_F(KeyboardTest, DigitKeysOutsideAGameAskForABetAndOthersDoNothing) {
     for (Qt::Key key : {Qt::Key_0, Qt::Key_6, Qt::Key_9}) QTest::keyClick(&f, key);
     QTest::keyClick(&f, Qt::Key_1, Qt::ControlModifier);
     EXPECT_TRUE(Now() == playing);
-    EXPECT_EQ(GameCards, 0);
+    EXPECT_EQ(S().GameCards, 0);
 }
 
 }  // namespace

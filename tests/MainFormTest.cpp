@@ -98,38 +98,38 @@ TEST_F(MainFormTest, MenuTreeHasItsCaptions) {
 
 TEST_F(MainFormTest, SoundMenuItemDoesNothing) {
     MainForm& f = Form();
-    ClickX = 11;
+    S().ClickX = 11;
     f.MenuPlayInSilence->trigger();
     EXPECT_TRUE(f.isVisible());
     EXPECT_TRUE(boxes->calls.empty());
-    EXPECT_EQ(ClickX, 11);
+    EXPECT_EQ(S().ClickX, 11);
 }
 
 TEST_F(MainFormTest, PressesOnTheTableReachMouseDownWithClientCoordinates) {
     MainForm& f = Form();
     QTest::mousePress(f.table(), Qt::LeftButton, {}, QPoint(78, 160));
-    EXPECT_EQ(ClickX, 78);
-    EXPECT_EQ(ClickY, 160);
+    EXPECT_EQ(S().ClickX, 78);
+    EXPECT_EQ(S().ClickY, 160);
     QTest::mouseRelease(f.table(), Qt::LeftButton, {}, QPoint(78, 160));
     QTest::mousePress(f.table(), Qt::RightButton, {}, QPoint(300, 200));
-    EXPECT_EQ(ClickX, 300);
+    EXPECT_EQ(S().ClickX, 300);
     QTest::mouseRelease(f.table(), Qt::RightButton, {}, QPoint(300, 200));
 }
 
 TEST_F(MainFormTest, PressesOnLabelsAndButtonsDoNotReachTheTable) {
     MainForm& f = Form();
-    ClickX = ClickY = -1;
+    S().ClickX = S().ClickY = -1;
     QWidget* targets[] = {f.LabelMessage, f.LabelCredit, f.LabelPoint[2],
                           f.Frame1,       f.PicSuit[0],  f.CommandBet};
     for (QWidget* target : targets) {
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(3, 3));
-        EXPECT_EQ(ClickX, -1) << target;
+        EXPECT_EQ(S().ClickX, -1) << target;
     }
     // The slot frames are only outlines: a press on one lands on the table beneath.
     f.FrameNotice[1]->show();
     QTest::mouseClick(f.FrameNotice[1], Qt::LeftButton, {}, QPoint(1, 1));
-    EXPECT_EQ(ClickX, 3);
-    EXPECT_EQ(ClickY, 163);
+    EXPECT_EQ(S().ClickX, 3);
+    EXPECT_EQ(S().ClickY, 163);
 }
 
 TEST_F(MainFormTest, MouseDownRoundsHalvesToEven) {
@@ -141,8 +141,8 @@ TEST_F(MainFormTest, MouseDownRoundsHalvesToEven) {
     for (const Case& c : {Case{78.5f, 78}, Case{79.5f, 80}, Case{159.49f, 159}, Case{160.5f, 160},
                           Case{0.5f, 0}, Case{256.6f, 257}}) {
         f.Form_MouseDown(1, 0, c.in, c.in);
-        EXPECT_EQ(ClickX, c.out) << c.in;
-        EXPECT_EQ(ClickY, c.out) << c.in;
+        EXPECT_EQ(S().ClickX, c.out) << c.in;
+        EXPECT_EQ(S().ClickY, c.out) << c.in;
     }
 }
 

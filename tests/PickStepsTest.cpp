@@ -16,11 +16,11 @@ TEST_F(HandlerStepsTest, TheFirstPickClearsTheLineBeforeItsSoundAndLaterPicksDoN
     EXPECT_EQ(first.message, "Flush");
     EXPECT_FALSE(first.firstSelection);
     EXPECT_EQ(first.deckPosition, 5);  // the card is taken after the sound
-    EXPECT_EQ(TableCards[0], CardOf(3, 7));
-    EXPECT_EQ(TableCards[3], CardOf(3, 13));
-    EXPECT_EQ(DeckPosition, 6);
-    EXPECT_EQ(Win, 2);  // the same hand pays again
-    EXPECT_EQ(PokerCount[4], 2);
+    EXPECT_EQ(S().TableCards[0], CardOf(3, 7));
+    EXPECT_EQ(S().TableCards[3], CardOf(3, 13));
+    EXPECT_EQ(S().DeckPosition, 6);
+    EXPECT_EQ(S().Win, 2);  // the same hand pays again
+    EXPECT_EQ(S().PokerCount[4], 2);
     EXPECT_EQ(f.LabelMessage->text(), "Flush");
     EXPECT_EQ(f.LabelWin->text(), "2");
     EXPECT_FALSE(f.LeftCard[2]->text().contains('K'));  // hearts king is out of the deck
@@ -31,10 +31,10 @@ TEST_F(HandlerStepsTest, TheFirstPickClearsTheLineBeforeItsSoundAndLaterPicksDoN
     Pick(4);  // hearts 9; spades 3 breaks the flush
     const Moment& second = At("sound floop_be.wav");
     EXPECT_EQ(second.label, "Flush");
-    EXPECT_EQ(MessageText, "");
+    EXPECT_EQ(S().MessageText, "");
     EXPECT_EQ(f.LabelMessage->text(), "");
-    EXPECT_EQ(Win, 2);
-    EXPECT_EQ(PokerCount[4], 2);
+    EXPECT_EQ(S().Win, 2);
+    EXPECT_EQ(S().PokerCount[4], 2);
 }
 
 TEST_F(HandlerStepsTest, EveryAcceptedPickChecksTheRefilledRow) {
@@ -72,13 +72,13 @@ TEST_F(HandlerStepsTest, EveryAcceptedPickChecksTheRefilledRow) {
         SCOPED_TRACE(c.name);
         Fresh();
         MainForm& f = Play(2, c.deck);
-        const Counter before = Win;
+        const Counter before = S().Win;
         Pick(c.slot);
-        ASSERT_EQ(TableCards[c.slot], c.deck[5]);
-        EXPECT_EQ(Win - before, c.paid);
-        EXPECT_EQ(MessageText, c.hand);
+        ASSERT_EQ(S().TableCards[c.slot], c.deck[5]);
+        EXPECT_EQ(S().Win - before, c.paid);
+        EXPECT_EQ(S().MessageText, c.hand);
         EXPECT_EQ(f.LabelMessage->text(), c.hand);
-        EXPECT_EQ(f.LabelWin->text(), QString::number(Win));
+        EXPECT_EQ(f.LabelWin->text(), QString::number(S().Win));
     }
 }
 
@@ -102,22 +102,22 @@ TEST_F(HandlerStepsTest, AClickWithoutAGameOnlyWritesTheLine) {
         SCOPED_TRACE(c.name);
         Fresh();
         MainForm& f = c.reach();
-        MessageText = QStringLiteral("kept");
-        const auto table = TableCards;
-        const Counter credit = Credit, bet = Bet, position = DeckPosition;
+        S().MessageText = QStringLiteral("kept");
+        const auto table = S().TableCards;
+        const Counter credit = S().Credit, bet = S().Bet, position = S().DeckPosition;
         const QImage image = f.table()->surface().image().copy();
         Forget();
         for (QPoint at : {QPoint(SlotLeft(2) + 20, 200), QPoint(200, 40)}) {
             f.LabelMessage->setText(QStringLiteral("other"));
             ClickTable(at.x(), at.y());
             EXPECT_EQ(f.LabelMessage->text(), kBetAndStart);
-            EXPECT_EQ(MessageText, "kept");
+            EXPECT_EQ(S().MessageText, "kept");
         }
         EXPECT_TRUE(timeline.empty());
-        EXPECT_EQ(TableCards, table);
-        EXPECT_EQ(Credit, credit);
-        EXPECT_EQ(Bet, bet);
-        EXPECT_EQ(DeckPosition, position);
+        EXPECT_EQ(S().TableCards, table);
+        EXPECT_EQ(S().Credit, credit);
+        EXPECT_EQ(S().Bet, bet);
+        EXPECT_EQ(S().DeckPosition, position);
         EXPECT_EQ(f.table()->surface().image(), image);
     }
 }
@@ -126,9 +126,9 @@ TEST_F(HandlerStepsTest, APickThatIsRefusedStillRefreshesAndAMissDoesNothing) {
     MainForm& f = Play(
         1, {CardOf(3, 7), CardOf(1, 2), CardOf(4, 7), CardOf(2, 9), CardOf(3, 13), CardOf(1, 4)});
     Pick(1);  // hearts 7; clubs 4 comes in
-    ASSERT_FALSE(GameOver);
-    const auto table = TableCards;
-    const Counter cards = GameCards;
+    ASSERT_FALSE(S().GameOver);
+    const auto table = S().TableCards;
+    const Counter cards = S().GameCards;
     const QImage image = f.table()->surface().image().copy();
     Forget();
 
@@ -136,11 +136,11 @@ TEST_F(HandlerStepsTest, APickThatIsRefusedStillRefreshesAndAMissDoesNothing) {
     f.LabelMessage->setText(QStringLiteral("stale"));
     Pick(2);  // clubs 2 shares nothing with hearts 7
     EXPECT_TRUE(timeline.empty());
-    EXPECT_EQ(TableCards, table);
-    EXPECT_EQ(GameCards, cards);
-    EXPECT_EQ(f.LabelMessage->text(), MessageText);
+    EXPECT_EQ(S().TableCards, table);
+    EXPECT_EQ(S().GameCards, cards);
+    EXPECT_EQ(f.LabelMessage->text(), S().MessageText);
     EXPECT_EQ(f.table()->surface().image(), image);
-    EXPECT_FALSE(GameOver);
+    EXPECT_FALSE(S().GameOver);
 
     // Between two cards, or above the row: nothing at all.
     for (QPoint at : {QPoint(SlotLeft(2) - 3, 200), QPoint(SlotLeft(3) + 20, 159)}) {
@@ -151,7 +151,7 @@ TEST_F(HandlerStepsTest, APickThatIsRefusedStillRefreshesAndAMissDoesNothing) {
         EXPECT_FALSE(ShowsFace(f, QPoint(177, 7)));
     }
     EXPECT_TRUE(timeline.empty());
-    EXPECT_EQ(TableCards, table);
+    EXPECT_EQ(S().TableCards, table);
 }
 
 TEST_F(HandlerStepsTest, ARepaintShowsTheWaitingTableOnlyBeforeAGameIsDealt) {
@@ -200,7 +200,7 @@ TEST_F(HandlerStepsTest, ARepaintShowsTheWaitingTableOnlyBeforeAGameIsDealt) {
             for (int i = 1; i <= 5; ++i) EXPECT_FALSE(f.FrameNotice[i]->isVisible()) << i;
             EXPECT_EQ(f.table()->surface().image(), idle);
         } else {
-            EXPECT_EQ(f.LabelMessage->text(), MessageText);
+            EXPECT_EQ(f.LabelMessage->text(), S().MessageText);
             EXPECT_EQ(Buttons(f), kPlaying);  // hidden above; a repaint does not show them
             for (int i = 1; i <= 5; ++i) EXPECT_EQ(f.FrameNotice[i]->isVisible(), frames[i]) << i;
             EXPECT_EQ(f.table()->surface().image(), image);
@@ -219,12 +219,12 @@ TEST_F(HandlerStepsTest, ThePointPanelFollowsThePicksAndANewStakeClearsIt) {
     MainForm& f = Play(2, deck);
     const QColor plain(255, 255, 255), marked(255, 192, 192);
     for (int pick = 1; pick <= 14; ++pick) Pick(1);
-    ASSERT_EQ(GameCards, 14);
+    ASSERT_EQ(S().GameCards, 14);
     EXPECT_EQ(f.LabelNumberOfCards->text(), "14");
     for (int r = 0; r <= 6; ++r) EXPECT_EQ(f.LabelPoint[r]->textColour(), plain) << r;
     Pick(1);
-    ASSERT_TRUE(GameOver);
-    EXPECT_EQ(Win, 2 * 1 + 2 * 2);  // ten and thirteen cards
+    ASSERT_TRUE(S().GameOver);
+    EXPECT_EQ(S().Win, 2 * 1 + 2 * 2);  // ten and thirteen cards
     EXPECT_EQ(f.LabelPoint[6]->textColour(), marked);
     EXPECT_EQ(f.LabelPointValue[6]->textColour(), marked);
     Press(f.CommandBet);
@@ -251,11 +251,11 @@ TEST_F(HandlerStepsTest, AStageClearThenAGameOverThenANewGame) {
     DealNext({next});
     for (int pick = 1; pick <= 51; ++pick) {
         Pick(SlotForPick(pick));
-        ASSERT_EQ(GameCards, pick);
+        ASSERT_EQ(S().GameCards, pick);
     }
     ASSERT_TRUE(boxes->calls.empty());
-    const Counter winBefore = Win;
-    const auto countsBefore = PokerCount;
+    const Counter winBefore = S().Win;
+    const auto countsBefore = S().PokerCount;
     Forget();
     Pick(5);
     EXPECT_EQ(Events(), QStringList({"sound floop_be.wav", "sound space152.wav",
@@ -269,24 +269,24 @@ TEST_F(HandlerStepsTest, AStageClearThenAGameOverThenANewGame) {
     EXPECT_EQ(At("shuffle").stage, 2);
     EXPECT_TRUE(At("shuffle").stageCleared);
 
-    EXPECT_EQ(Stage, 2);
-    EXPECT_TRUE(StageCleared);
-    EXPECT_TRUE(FirstSelection);
-    EXPECT_TRUE(GameInProgress);
-    EXPECT_FALSE(GameOver);
-    EXPECT_EQ(DeckPosition, 5);
-    EXPECT_EQ(GameCards, 52);
-    EXPECT_EQ(TotalCards, 52);
+    EXPECT_EQ(S().Stage, 2);
+    EXPECT_TRUE(S().StageCleared);
+    EXPECT_TRUE(S().FirstSelection);
+    EXPECT_TRUE(S().GameInProgress);
+    EXPECT_FALSE(S().GameOver);
+    EXPECT_EQ(S().DeckPosition, 5);
+    EXPECT_EQ(S().GameCards, 52);
+    EXPECT_EQ(S().TotalCards, 52);
     for (int i = 1; i <= 5; ++i) {
-        EXPECT_EQ(TableCards[i], diamonds[i - 1]) << i;
+        EXPECT_EQ(S().TableCards[i], diamonds[i - 1]) << i;
         EXPECT_TRUE(f.FrameNotice[i]->isVisible()) << i;
         EXPECT_TRUE(ShowsFace(f, QPoint(SlotLeft(i), 167))) << i;
     }
     EXPECT_FALSE(ShowsFace(f, QPoint(177, 7)));
     // The new row is a flush, and goes unpaid until a pick.
-    EXPECT_EQ(Win, winBefore + 1000);
-    EXPECT_EQ(PokerCount, countsBefore);
-    EXPECT_EQ(MessageText, "");
+    EXPECT_EQ(S().Win, winBefore + 1000);
+    EXPECT_EQ(S().PokerCount, countsBefore);
+    EXPECT_EQ(S().MessageText, "");
     EXPECT_EQ(f.LabelMessage->text(), "");
     EXPECT_EQ(f.LabelScore->text(), "52");
     EXPECT_EQ(Buttons(f), kPlaying);
@@ -296,12 +296,12 @@ TEST_F(HandlerStepsTest, AStageClearThenAGameOverThenANewGame) {
 
     for (int slot = 1; slot <= 4; ++slot) {
         Pick(slot);
-        EXPECT_EQ(MessageText, "") << slot;
-        EXPECT_FALSE(GameOver) << slot;
+        EXPECT_EQ(S().MessageText, "") << slot;
+        EXPECT_FALSE(S().GameOver) << slot;
     }
-    EXPECT_EQ(Win, winBefore + 1000);
-    const Counter credit = Credit;
-    ASSERT_EQ(PlayerRecord.Credit, 100);
+    EXPECT_EQ(S().Win, winBefore + 1000);
+    const Counter credit = S().Credit;
+    ASSERT_EQ(S().PlayerRecord.Credit, 100);
     Forget();
     Pick(5);  // diamonds 10; clubs jack makes a clubs flush and nothing matches
     EXPECT_EQ(Events(), QStringList({"sound floop_be.wav", "sound boingg.wav"}));
@@ -312,39 +312,39 @@ TEST_F(HandlerStepsTest, AStageClearThenAGameOverThenANewGame) {
     EXPECT_FALSE(boing.gameOver);
     EXPECT_EQ(boing.recordCredit, 100);
     const Counter won = winBefore + 1000 + 2;
-    EXPECT_EQ(Win, won);
-    EXPECT_EQ(Credit, credit + won);
-    EXPECT_EQ(PlayerRecord.Credit, credit + won);
-    EXPECT_EQ(PlayerRecord.GamesPlayed, 2);
+    EXPECT_EQ(S().Win, won);
+    EXPECT_EQ(S().Credit, credit + won);
+    EXPECT_EQ(S().PlayerRecord.Credit, credit + won);
+    EXPECT_EQ(S().PlayerRecord.GamesPlayed, 2);
     EXPECT_EQ(f.LabelMessage->text(), "Game Over");
-    EXPECT_EQ(MessageText, "Flush");
-    EXPECT_EQ(HiScore, 57);
+    EXPECT_EQ(S().MessageText, "Flush");
+    EXPECT_EQ(S().HiScore, 57);
     EXPECT_EQ(f.LabelHiscore->text(), "57");
-    EXPECT_EQ(Ranking[0].Cards, 57);
-    EXPECT_EQ(Ranking[0].Stage, 2);
-    EXPECT_EQ(Ranking[0].Score, 57);
-    EXPECT_EQ(Ranking[0].PlayerName, "NewPlayer");
-    EXPECT_EQ(Stage, 1);
-    EXPECT_FALSE(StageCleared);
-    EXPECT_TRUE(GameOver);
-    EXPECT_FALSE(GameInProgress);
+    EXPECT_EQ(S().Ranking[0].Cards, 57);
+    EXPECT_EQ(S().Ranking[0].Stage, 2);
+    EXPECT_EQ(S().Ranking[0].Score, 57);
+    EXPECT_EQ(S().Ranking[0].PlayerName, "NewPlayer");
+    EXPECT_EQ(S().Stage, 1);
+    EXPECT_FALSE(S().StageCleared);
+    EXPECT_TRUE(S().GameOver);
+    EXPECT_FALSE(S().GameInProgress);
     EXPECT_EQ(Buttons(f), kAfterGame);
 
     Forget();
     Press(f.CommandNextGame);
     EXPECT_EQ(Events(), QStringList({"shuffle", "sound crystal.wav"}));
-    EXPECT_EQ(Stage, 1);
-    EXPECT_EQ(GameCards, 0);
-    EXPECT_EQ(TotalCards, 0);
-    EXPECT_FALSE(StageCleared);
-    EXPECT_EQ(Bet, 2);
-    EXPECT_EQ(Credit, credit + won - 2);
-    EXPECT_EQ(Win, 0);
+    EXPECT_EQ(S().Stage, 1);
+    EXPECT_EQ(S().GameCards, 0);
+    EXPECT_EQ(S().TotalCards, 0);
+    EXPECT_FALSE(S().StageCleared);
+    EXPECT_EQ(S().Bet, 2);
+    EXPECT_EQ(S().Credit, credit + won - 2);
+    EXPECT_EQ(S().Win, 0);
     EXPECT_EQ(f.LabelScore->text(), "0");
     EXPECT_EQ(f.LabelNumberOfCards->text(), "0");
     Pick(1);
-    EXPECT_EQ(GameCards, 1);
-    EXPECT_EQ(Stage, 1);
+    EXPECT_EQ(S().GameCards, 1);
+    EXPECT_EQ(S().Stage, 1);
 }
 
 }  // namespace

@@ -9,13 +9,16 @@
 #include <QWindow>
 #include <cmath>
 
+#include "cardlib/CardLib.h"
 #include "rules/Dealing.h"
-#include "state/GameState.h"
+#include "tests/TestState.h"
 #include "windows/MainForm.h"
 #include "windows/TableView.h"
 
 namespace zarvelo {
 namespace {
+
+using cardlib::CardOf;
 
 // The current card and the five slots, in logical pixels.
 std::vector<QRect> CardBoxes() {
@@ -48,8 +51,8 @@ class PixelRatioTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(QGuiApplication::screens().size(), 2);
-        ResetGameState();
-        PlayerName = QStringLiteral("NewPlayer");
+        TheGame().reset();
+        S().PlayerName = QStringLiteral("NewPlayer");
     }
     void TearDown() override { MainForm::destroyInstance(); }
 
@@ -68,17 +71,16 @@ protected:
         ADD_FAILURE() << "no screen of ratio " << ratio;
         return QGuiApplication::primaryScreen();
     }
-    static CardNumber CardOf(int suit, int value) { return (suit - 1) * 13 + value; }
 };
 
 TEST_F(PixelRatioTest, FacesAreDrawnAtTheScreensResolution) {
     // A game under way with a card in every place.
     MainForm& f = MainForm::instance();
     f.show();
-    TableCards = {CardOf(3, 12), CardOf(1, 1),  CardOf(2, 10),
-                  CardOf(3, 13), CardOf(4, 11), CardOf(4, 7)};
-    FirstSelection = false;
-    GameInProgress = true;
+    S().TableCards = {CardOf(3, 12), CardOf(1, 1),  CardOf(2, 10),
+                      CardOf(3, 13), CardOf(4, 11), CardOf(4, 7)};
+    S().FirstSelection = false;
+    S().GameInProgress = true;
     QScreen* const one = ScreenOfRatio(1);
     TableOn(one);
     RefreshTable();

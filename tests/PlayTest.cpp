@@ -51,14 +51,14 @@ TEST_F(PlayTest, HitRangesOfTheRow) {
         StartWithRow(row, {CardOf(1, 9)});
         ClickTable(c.x, c.y);
         if (c.slotTaken == 0) {
-            EXPECT_TRUE(FirstSelection) << c.x << "," << c.y;
-            EXPECT_EQ(DeckPosition, 5);
+            EXPECT_TRUE(S().FirstSelection) << c.x << "," << c.y;
+            EXPECT_EQ(S().DeckPosition, 5);
         } else {
-            EXPECT_EQ(TableCards[0], row[c.slotTaken - 1]) << c.x << "," << c.y;
-            EXPECT_EQ(TableCards[c.slotTaken], CardOf(1, 9));
+            EXPECT_EQ(S().TableCards[0], row[c.slotTaken - 1]) << c.x << "," << c.y;
+            EXPECT_EQ(S().TableCards[c.slotTaken], CardOf(1, 9));
         }
         MainForm::destroyInstance();
-        ResetGameState();
+        TheGame().reset();
     }
 }
 
@@ -68,20 +68,20 @@ TEST_F(PlayTest, FirstPickTakesAnyCardThenSuitOrValueChains) {
                      {CardOf(2, 2), CardOf(4, 13), CardOf(1, 3)});
     f.LabelMessage->setText("Select the first card please !");
     Pick(1);  // hearts 7, first pick
-    EXPECT_FALSE(FirstSelection);
+    EXPECT_FALSE(S().FirstSelection);
     EXPECT_TRUE(f.LabelMessage->text().isEmpty());
-    EXPECT_EQ(TableCards[0], CardOf(3, 7));
+    EXPECT_EQ(S().TableCards[0], CardOf(3, 7));
     EXPECT_EQ(sounds.last(), "floop_be.wav");
     Pick(4);  // clubs 2 matches neither suit nor value
-    EXPECT_EQ(TableCards[0], CardOf(3, 7));
-    EXPECT_EQ(GameCards, 1);
+    EXPECT_EQ(S().TableCards[0], CardOf(3, 7));
+    EXPECT_EQ(S().GameCards, 1);
     Pick(2);  // hearts king: same suit
-    EXPECT_EQ(TableCards[0], CardOf(3, 13));
+    EXPECT_EQ(S().TableCards[0], CardOf(3, 13));
     Pick(1);  // the refill, diamonds 2, matches nothing now
-    EXPECT_EQ(GameCards, 2);
-    EXPECT_EQ(TotalCards, 2);
-    EXPECT_EQ(DeckPosition, 7);
-    EXPECT_TRUE(GameInProgress);
+    EXPECT_EQ(S().GameCards, 2);
+    EXPECT_EQ(S().TotalCards, 2);
+    EXPECT_EQ(S().DeckPosition, 7);
+    EXPECT_TRUE(S().GameInProgress);
 }
 
 TEST_F(PlayTest, ValueChainAndChartBlanking) {
@@ -89,24 +89,24 @@ TEST_F(PlayTest, ValueChainAndChartBlanking) {
         StartWithRow({CardOf(3, 7), CardOf(4, 7), CardOf(1, 2), CardOf(1, 3), CardOf(2, 9)},
                      {CardOf(2, 11), CardOf(4, 12)});
     Pick(1);
-    EXPECT_EQ(CardChart[1][10], ' ');  // the refill is out of the deck
-    Pick(2);                           // spades 7: same value
-    EXPECT_EQ(TableCards[0], CardOf(4, 7));
-    EXPECT_EQ(CardChart[3][11], ' ');
+    EXPECT_EQ(S().CardChart[1][10], ' ');  // the refill is out of the deck
+    Pick(2);                               // spades 7: same value
+    EXPECT_EQ(S().TableCards[0], CardOf(4, 7));
+    EXPECT_EQ(S().CardChart[3][11], ' ');
     EXPECT_TRUE(f.FrameNotice[2]->isVisible());  // spades queen is playable
 }
 
 TEST_F(PlayTest, AStageIsClearedPaidAndDealtAgainWithinTheGame) {
     MainForm& f = StartWithRow({1, 2, 3, 4, 5});
-    Bet = 2;
+    S().Bet = 2;
     ArrangeChainDeal();
     Counter paidBeforeLast = 0;
     for (int pick = 1; pick <= 52; ++pick) {
-        if (pick == 52) paidBeforeLast = Win;
+        if (pick == 52) paidBeforeLast = S().Win;
         Pick(SlotForPick(pick));
-        ASSERT_EQ(GameCards, pick) << pick;
+        ASSERT_EQ(S().GameCards, pick) << pick;
         if (pick >= 48 && pick < 52) {
-            EXPECT_EQ(TableCards[SlotForPick(pick)], 0) << pick;
+            EXPECT_EQ(S().TableCards[SlotForPick(pick)], 0) << pick;
             EXPECT_FALSE(f.FrameNotice[SlotForPick(pick)]->isVisible());
         }
         if (pick == 47) {
@@ -116,30 +116,30 @@ TEST_F(PlayTest, AStageIsClearedPaidAndDealtAgainWithinTheGame) {
             ASSERT_TRUE(boxes->calls.empty()) << pick;
         }
     }
-    EXPECT_EQ(Win - paidBeforeLast, 500 * 1 * 2);
+    EXPECT_EQ(S().Win - paidBeforeLast, 500 * 1 * 2);
     ASSERT_EQ(boxes->calls.size(), 1u);
     EXPECT_EQ(boxes->calls[0].text, "You did it!! Try next game!");
     EXPECT_TRUE(sounds.contains("space152.wav"));
-    EXPECT_EQ(Stage, 2);
-    EXPECT_TRUE(StageCleared);
-    EXPECT_TRUE(FirstSelection);
-    EXPECT_TRUE(GameInProgress);
-    EXPECT_EQ(DeckPosition, 5);
-    EXPECT_EQ(GameCards, 52);
-    EXPECT_EQ(TotalCards, 52);
+    EXPECT_EQ(S().Stage, 2);
+    EXPECT_TRUE(S().StageCleared);
+    EXPECT_TRUE(S().FirstSelection);
+    EXPECT_TRUE(S().GameInProgress);
+    EXPECT_EQ(S().DeckPosition, 5);
+    EXPECT_EQ(S().GameCards, 52);
+    EXPECT_EQ(S().TotalCards, 52);
 
     // Stage 2 pays the same counts again, times the stage.
     ArrangeChainDeal();
     for (int pick = 1; pick <= 10; ++pick) {
-        const Counter before = Win;
+        const Counter before = S().Win;
         Pick(SlotForPick(pick));
         if (pick == 10) {
-            EXPECT_EQ(Win - before, 2 * 1 * 2);
+            EXPECT_EQ(S().Win - before, 2 * 1 * 2);
         }
     }
-    EXPECT_EQ(GameCards, 62);
-    EXPECT_EQ(TotalCards, 62);
-    EXPECT_EQ(Stage, 2);
+    EXPECT_EQ(S().GameCards, 62);
+    EXPECT_EQ(S().TotalCards, 62);
+    EXPECT_EQ(S().Stage, 2);
 }
 
 TEST_F(PlayTest, TheCardPointPanelFollowsEveryCardTaken) {
@@ -175,22 +175,22 @@ TEST_F(PlayTest, GameOverPaysTheWinAndKeepsTheBestScoreAndRanking) {
     MainForm& f = StartWithRow(
         {CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)}, {CardOf(2, 9)});
     Pick(1);  // hearts 7; the refill and the row share nothing with it
-    EXPECT_TRUE(GameOver);
-    EXPECT_FALSE(GameInProgress);
+    EXPECT_TRUE(S().GameOver);
+    EXPECT_FALSE(S().GameInProgress);
     EXPECT_EQ(f.LabelMessage->text(), "Game Over");
     EXPECT_EQ(sounds.last(), "boingg.wav");
-    EXPECT_EQ(Credit, 99);
-    EXPECT_EQ(HiScore, 1);
+    EXPECT_EQ(S().Credit, 99);
+    EXPECT_EQ(S().HiScore, 1);
     EXPECT_EQ(f.LabelHiscore->text(), "1");
-    EXPECT_EQ(Ranking[0].Cards, 1);
-    EXPECT_EQ(Ranking[0].Date, QDate(2026, 12, 7));
-    EXPECT_EQ(PlayerRecord.GamesPlayed, 2);
-    EXPECT_EQ(PlayerRecord.Credit, 99);
+    EXPECT_EQ(S().Ranking[0].Cards, 1);
+    EXPECT_EQ(S().Ranking[0].Date, QDate(2026, 12, 7));
+    EXPECT_EQ(S().PlayerRecord.GamesPlayed, 2);
+    EXPECT_EQ(S().PlayerRecord.Credit, 99);
     for (QPushButton* b : {f.CommandBet, f.CommandNextGame, f.CommandRepeatBet}) {
         EXPECT_TRUE(b->isVisible());
         EXPECT_TRUE(b->isEnabled());
     }
-    EXPECT_EQ(Bet, 1);  // kept until the next press
+    EXPECT_EQ(S().Bet, 1);  // kept until the next press
     ClickTable(SlotLeft(2) + 5, 200);
     EXPECT_EQ(f.LabelMessage->text(), "Please bet and start");
 }
@@ -202,38 +202,38 @@ TEST_F(PlayTest, WinningsOfTwelveCardsAreCreditedAtGameOver) {
     rest.push_back(CardOf(1, 13));
     MainForm& f =
         StartWithRow({CardOf(3, 1), CardOf(1, 2), CardOf(2, 3), CardOf(4, 4), CardOf(1, 6)}, rest);
-    Bet = 3;
-    Credit = 97;
+    S().Bet = 3;
+    S().Credit = 97;
     for (int pick = 1; pick <= 12; ++pick) Pick(1);
-    EXPECT_TRUE(GameOver);
-    EXPECT_EQ(TotalCards, 12);
-    EXPECT_EQ(Win, 3);  // ten cards paid once; the rows made no hand
-    EXPECT_EQ(Credit, 100);
+    EXPECT_TRUE(S().GameOver);
+    EXPECT_EQ(S().TotalCards, 12);
+    EXPECT_EQ(S().Win, 3);  // ten cards paid once; the rows made no hand
+    EXPECT_EQ(S().Credit, 100);
     (void)f;
 }
 
 TEST_F(PlayTest, BestScoreMovesOnlyOnAStrictImprovement) {
     MainForm& f = StartWithRow(
         {CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)}, {CardOf(2, 9)});
-    HiScore = 1;  // equal to the coming score
+    S().HiScore = 1;  // equal to the coming score
     Pick(1);
-    EXPECT_TRUE(GameOver);
-    EXPECT_EQ(TotalCards, 1);
-    EXPECT_EQ(HiScore, 1);
+    EXPECT_TRUE(S().GameOver);
+    EXPECT_EQ(S().TotalCards, 1);
+    EXPECT_EQ(S().HiScore, 1);
     EXPECT_EQ(f.LabelHiscore->text(), "1");
 }
 
 TEST_F(PlayTest, TenUnitsStartTheGameByThemselves) {
     MainForm& f = StartUp();
     for (int i = 1; i <= 9; ++i) Press(f.CommandBet);
-    EXPECT_FALSE(GameInProgress);
-    EXPECT_EQ(Bet, 9);
+    EXPECT_FALSE(S().GameInProgress);
+    EXPECT_EQ(S().Bet, 9);
     EXPECT_FALSE(f.CommandRepeatBet->isEnabled());
     Press(f.CommandBet);
-    EXPECT_EQ(Bet, 10);
-    EXPECT_EQ(Credit, 90);
-    EXPECT_TRUE(GameInProgress);
-    EXPECT_EQ(LastBet, 10);
+    EXPECT_EQ(S().Bet, 10);
+    EXPECT_EQ(S().Credit, 90);
+    EXPECT_TRUE(S().GameInProgress);
+    EXPECT_EQ(S().LastBet, 10);
     EXPECT_FALSE(f.CommandBet->isVisible());
     EXPECT_EQ(sounds.count("keybd1.wav"), 10);
     EXPECT_EQ(sounds.last(), "crystal.wav");
@@ -243,63 +243,63 @@ TEST_F(PlayTest, TenUnitsStartTheGameByThemselves) {
 
 TEST_F(PlayTest, TheLastCreditStartsTheGame) {
     MainForm& f = StartUp();
-    Credit = 3;
+    S().Credit = 3;
     for (int i = 0; i < 3; ++i) Press(f.CommandBet);
-    EXPECT_EQ(Bet, 3);
-    EXPECT_EQ(Credit, 0);
-    EXPECT_TRUE(GameInProgress);
+    EXPECT_EQ(S().Bet, 3);
+    EXPECT_EQ(S().Credit, 0);
+    EXPECT_TRUE(S().GameInProgress);
 }
 
 TEST_F(PlayTest, StartWithNothingStakedDoesNothing) {
     MainForm& f = StartUp();
     Press(f.CommandNextGame);
-    EXPECT_FALSE(GameInProgress);
-    EXPECT_EQ(Credit, 100);
+    EXPECT_FALSE(S().GameInProgress);
+    EXPECT_EQ(S().Credit, 100);
     EXPECT_TRUE(sounds.isEmpty());
 }
 
 TEST_F(PlayTest, RepeatBetStakesWhatIsLeftWhenCreditIsShort) {
     MainForm& f = StartWithRow(
         {CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)}, {CardOf(2, 9)});
-    LastBet = Bet = 4;
-    Credit = 2;
+    S().LastBet = S().Bet = 4;
+    S().Credit = 2;
     Pick(1);
-    ASSERT_TRUE(GameOver);
+    ASSERT_TRUE(S().GameOver);
     Press(f.CommandRepeatBet);
-    EXPECT_EQ(Bet, 2);
-    EXPECT_EQ(Credit, 0);
-    EXPECT_TRUE(GameInProgress);
-    EXPECT_EQ(LastBet, 2);
+    EXPECT_EQ(S().Bet, 2);
+    EXPECT_EQ(S().Credit, 0);
+    EXPECT_TRUE(S().GameInProgress);
+    EXPECT_EQ(S().LastBet, 2);
 }
 
 TEST_F(PlayTest, BankruptcyFromGameOverGivesNewCredit) {
     MainForm& f = StartWithRow(
         {CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)}, {CardOf(2, 9)});
-    Credit = 0;
+    S().Credit = 0;
     Pick(1);
-    ASSERT_TRUE(GameOver);
-    ASSERT_EQ(Credit, 0);
+    ASSERT_TRUE(S().GameOver);
+    ASSERT_EQ(S().Credit, 0);
     Press(f.CommandBet);
     ASSERT_EQ(boxes->calls.size(), 1u);
     EXPECT_EQ(boxes->calls[0].text, QString::fromUtf8("破産しました。再度ゲームを開始します"));
-    EXPECT_EQ(Credit, 100);
-    EXPECT_EQ(Bet, 0);
-    EXPECT_EQ(BankruptCount, 1);
-    EXPECT_FALSE(GameInProgress);
+    EXPECT_EQ(S().Credit, 100);
+    EXPECT_EQ(S().Bet, 0);
+    EXPECT_EQ(S().BankruptCount, 1);
+    EXPECT_FALSE(S().GameInProgress);
     EXPECT_EQ(f.LabelCredit->text(), "100");
 }
 
 TEST_F(PlayTest, FirstUnitAfterGameOverClearsTheOldStake) {
     MainForm& f = StartWithRow(
         {CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)}, {CardOf(2, 9)});
-    Win = 5;
+    S().Win = 5;
     Pick(1);
-    ASSERT_TRUE(GameOver);
+    ASSERT_TRUE(S().GameOver);
     Press(f.CommandBet);
-    EXPECT_EQ(Bet, 1);
-    EXPECT_EQ(Win, 0);
-    EXPECT_FALSE(GameOver);
-    EXPECT_TRUE(FirstSelection);
+    EXPECT_EQ(S().Bet, 1);
+    EXPECT_EQ(S().Win, 0);
+    EXPECT_FALSE(S().GameOver);
+    EXPECT_TRUE(S().FirstSelection);
     for (int i = 1; i <= 5; ++i) EXPECT_FALSE(f.FrameNotice[i]->isVisible());
 }
 
@@ -343,25 +343,25 @@ TEST_F(PlayTest, RandomEventsKeepTheInvariants) {
         } else {
             ClickTable(x(random), y(random));
         }
-        dealt = dealt || DeckPosition > 0;
-        ASSERT_GE(Bet, 0) << event;
-        ASSERT_LE(Bet, 10) << event;
-        ASSERT_GE(Credit, 0) << event;
+        dealt = dealt || S().DeckPosition > 0;
+        ASSERT_GE(S().Bet, 0) << event;
+        ASSERT_LE(S().Bet, 10) << event;
+        ASSERT_GE(S().Credit, 0) << event;
         if (dealt) {
-            ASSERT_GE(DeckPosition, 5) << event;
-            ASSERT_LE(DeckPosition, 57) << event;
+            ASSERT_GE(S().DeckPosition, 5) << event;
+            ASSERT_LE(S().DeckPosition, 57) << event;
         }
-        if (GameInProgress) {
-            ASSERT_EQ(GameCards, TotalCards) << event;
+        if (S().GameInProgress) {
+            ASSERT_EQ(S().GameCards, S().TotalCards) << event;
         }
-        ASSERT_FALSE(GameOver && GameInProgress) << event;
-        const Counter inStage = GameCards - (Stage - 1) * 52;
-        if (GameInProgress) {
+        ASSERT_FALSE(S().GameOver && S().GameInProgress) << event;
+        const Counter inStage = S().GameCards - (S().Stage - 1) * 52;
+        if (S().GameInProgress) {
             ASSERT_GE(inStage, 0);
             ASSERT_LE(inStage, 52);
         }
     }
-    EXPECT_GT(PlayerRecord.GamesPlayed, 10);
+    EXPECT_GT(S().PlayerRecord.GamesPlayed, 10);
 }
 
 }  // namespace

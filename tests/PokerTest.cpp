@@ -5,23 +5,24 @@
 #include <map>
 #include <random>
 
+#include "cardlib/CardLib.h"
 #include "rules/Poker.h"
-#include "state/GameState.h"
 #include "tables/PointTables.h"
+#include "tests/TestState.h"
 
 namespace zarvelo {
 namespace {
 
 // Card numbers by suit (1 clubs .. 4 spades) and value (1 ace .. 13 king).
-CardNumber C(int suit, int value) { return (suit - 1) * 13 + value; }
+constexpr auto C = cardlib::CardOf;
 
 PokerHand Classify(std::array<CardNumber, 5> row) {
-    for (int i = 0; i < 5; ++i) TableCards[i + 1] = row[i];
+    for (int i = 0; i < 5; ++i) S().TableCards[i + 1] = row[i];
     return ClassifyTable();
 }
 
 TEST(Poker, EveryRowOfTheDeckHasTheKnownFrequencies) {
-    ResetGameState();
+    TheGame().reset();
     std::map<PokerHand, long> counts;
     std::array<CardNumber, 5> row{};
     for (row[0] = 1; row[0] <= 48; ++row[0])
@@ -75,7 +76,7 @@ const HandCase kHands[] = {
 };
 
 TEST(Poker, HandsDoNotDependOnSlotOrder) {
-    ResetGameState();
+    TheGame().reset();
     for (const HandCase& c : kHands) {
         std::array<CardNumber, 5> row = c.row;
         std::sort(row.begin(), row.end());
@@ -86,7 +87,7 @@ TEST(Poker, HandsDoNotDependOnSlotOrder) {
 }
 
 TEST(Poker, RandomRowsKeepTheirHandInEveryOrder) {
-    ResetGameState();
+    TheGame().reset();
     std::mt19937 random(7);
     std::array<CardNumber, 52> deck{};
     for (int i = 0; i < 52; ++i) deck[i] = i + 1;
@@ -102,9 +103,9 @@ TEST(Poker, RandomRowsKeepTheirHandInEveryOrder) {
 }
 
 TEST(Poker, APaidHandIsCountedNamedAndPaidEveryTime) {
-    ResetGameState();
-    Bet = 3;
-    SetPokerPrizes();
+    TheGame().reset();
+    S().Bet = 3;
+    SetPokerPrizes(S());
     struct Case {
         std::array<CardNumber, 5> row;
         int entry;
@@ -119,23 +120,23 @@ TEST(Poker, APaidHandIsCountedNamedAndPaidEveryTime) {
         {{C(2, 2), C(2, 5), C(2, 9), C(2, 11), C(2, 13)}, 4, "Flush", 3},
     };
     for (const Case& c : cases) {
-        for (int i = 0; i < 5; ++i) TableCards[i + 1] = c.row[i];
+        for (int i = 0; i < 5; ++i) S().TableCards[i + 1] = c.row[i];
         for (int time = 1; time <= 2; ++time) {
-            const Counter before = Win;
+            const Counter before = S().Win;
             EvaluatePokerHand();
-            EXPECT_EQ(Win - before, c.prize) << c.name;
-            EXPECT_EQ(PokerCount[c.entry], time) << c.name;
-            EXPECT_EQ(MessageText, c.name);
+            EXPECT_EQ(S().Win - before, c.prize) << c.name;
+            EXPECT_EQ(S().PokerCount[c.entry], time) << c.name;
+            EXPECT_EQ(S().MessageText, c.name);
         }
     }
-    const Counter before = Win;
-    const auto counts = PokerCount;
-    TableCards = {0, C(1, 7), C(2, 7), C(3, 4), C(1, 4), C(2, 9)};
-    MessageText = "stale";
+    const Counter before = S().Win;
+    const auto counts = S().PokerCount;
+    S().TableCards = {0, C(1, 7), C(2, 7), C(3, 4), C(1, 4), C(2, 9)};
+    S().MessageText = "stale";
     EvaluatePokerHand();
-    EXPECT_EQ(Win, before);
-    EXPECT_EQ(PokerCount, counts);
-    EXPECT_TRUE(MessageText.isEmpty());
+    EXPECT_EQ(S().Win, before);
+    EXPECT_EQ(S().PokerCount, counts);
+    EXPECT_TRUE(S().MessageText.isEmpty());
 }
 
 }  // namespace

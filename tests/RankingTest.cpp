@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/Clock.h"
-#include "state/GameState.h"
 #include "tables/PlayerData.h"
+#include "tests/TestState.h"
 
 namespace zarvelo {
 namespace {
@@ -11,18 +11,18 @@ namespace {
 class RankingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetGameState();
+        TheGame().reset();
         platform::SetToday(QDate(2026, 12, 7));
     }
     void TearDown() override { platform::SetToday(QDate()); }
 
     static void SetCards(std::array<Counter, 5> cards) {
         for (int i = 0; i < 5; ++i)
-            Ranking[i] = {cards[i], 1, cards[i], QString("P%1").arg(i + 1), QDate(1998, 12, 3)};
+            S().Ranking[i] = {cards[i], 1, cards[i], QString("P%1").arg(i + 1), QDate(1998, 12, 3)};
     }
     static std::array<Counter, 5> Cards() {
         std::array<Counter, 5> c{};
-        for (int i = 0; i < 5; ++i) c[i] = Ranking[i].Cards;
+        for (int i = 0; i < 5; ++i) c[i] = S().Ranking[i].Cards;
         return c;
     }
 };
@@ -47,14 +47,14 @@ TEST_F(RankingTest, InsertionKeepsOrderAndEarlierEntriesOnTies) {
     };
     for (const Case& c : cases) {
         SetCards(c.before);
-        GameCards = c.game;
-        TotalCards = c.game + 1;
-        Stage = 2;
-        PlayerName = "Taro";
-        EnterRanking();
+        S().GameCards = c.game;
+        S().TotalCards = c.game + 1;
+        S().Stage = 2;
+        S().PlayerName = "Taro";
+        EnterRanking(S());
         EXPECT_EQ(Cards(), c.after) << c.name;
         if (c.position > 0) {
-            const RankingEntry& e = Ranking[c.position - 1];
+            const RankingEntry& e = S().Ranking[c.position - 1];
             EXPECT_EQ(e.PlayerName, "Taro") << c.name;
             EXPECT_EQ(e.Stage, 2);
             EXPECT_EQ(e.Score, c.game + 1);
@@ -65,45 +65,45 @@ TEST_F(RankingTest, InsertionKeepsOrderAndEarlierEntriesOnTies) {
 
 TEST_F(RankingTest, EqualResultsKeepTheirOrder) {
     SetCards({30, 20, 20, 10, 5});
-    GameCards = 20;
-    EnterRanking();
-    EXPECT_EQ(Ranking[1].PlayerName, "P2");
-    EXPECT_EQ(Ranking[2].PlayerName, "P3");
-    EXPECT_EQ(Ranking[4].PlayerName, "P4");
+    S().GameCards = 20;
+    EnterRanking(S());
+    EXPECT_EQ(S().Ranking[1].PlayerName, "P2");
+    EXPECT_EQ(S().Ranking[2].PlayerName, "P3");
+    EXPECT_EQ(S().Ranking[4].PlayerName, "P4");
 }
 
 TEST_F(RankingTest, DefaultRankingAndFreshRecord) {
-    MakeDefaultRanking();
-    for (const RankingEntry& e : Ranking) {
+    MakeDefaultRanking(S());
+    for (const RankingEntry& e : S().Ranking) {
         EXPECT_EQ(e.Cards, 0);
         EXPECT_EQ(e.Stage, 1);
         EXPECT_EQ(e.Score, 0);
         EXPECT_EQ(e.PlayerName, "NewPlayer");
         EXPECT_EQ(e.Date, QDate(2026, 12, 7));
     }
-    PlayerRecord = {"Old", 5, 3, 40};
-    ResetRecordForNewPlayer();
-    EXPECT_EQ(PlayerRecord.Name, "NewPlayer");
-    EXPECT_EQ(PlayerRecord.Credit, 100);
-    EXPECT_EQ(PlayerRecord.BankruptCount, 0);
-    EXPECT_EQ(PlayerRecord.GamesPlayed, 1);
+    S().PlayerRecord = {"Old", 5, 3, 40};
+    ResetRecordForNewPlayer(S());
+    EXPECT_EQ(S().PlayerRecord.Name, "NewPlayer");
+    EXPECT_EQ(S().PlayerRecord.Credit, 100);
+    EXPECT_EQ(S().PlayerRecord.BankruptCount, 0);
+    EXPECT_EQ(S().PlayerRecord.GamesPlayed, 1);
 }
 
 TEST_F(RankingTest, RecordCopiesLeaveGamesPlayedAlone) {
-    PlayerName = "Taro";
-    Credit = 87;
-    BankruptCount = 2;
-    PlayerRecord.GamesPlayed = 12;
-    CopyStateToRecord();
-    EXPECT_EQ(PlayerRecord.Name, "Taro");
-    EXPECT_EQ(PlayerRecord.Credit, 87);
-    EXPECT_EQ(PlayerRecord.BankruptCount, 2);
-    EXPECT_EQ(PlayerRecord.GamesPlayed, 12);
-    PlayerRecord = {"Hanako", 40, 1, 3};
-    CopyRecordToState();
-    EXPECT_EQ(PlayerName, "Hanako");
-    EXPECT_EQ(Credit, 40);
-    EXPECT_EQ(BankruptCount, 1);
+    S().PlayerName = "Taro";
+    S().Credit = 87;
+    S().BankruptCount = 2;
+    S().PlayerRecord.GamesPlayed = 12;
+    CopyStateToRecord(S());
+    EXPECT_EQ(S().PlayerRecord.Name, "Taro");
+    EXPECT_EQ(S().PlayerRecord.Credit, 87);
+    EXPECT_EQ(S().PlayerRecord.BankruptCount, 2);
+    EXPECT_EQ(S().PlayerRecord.GamesPlayed, 12);
+    S().PlayerRecord = {"Hanako", 40, 1, 3};
+    CopyRecordToState(S());
+    EXPECT_EQ(S().PlayerName, "Hanako");
+    EXPECT_EQ(S().Credit, 40);
+    EXPECT_EQ(S().BankruptCount, 1);
 }
 
 }  // namespace

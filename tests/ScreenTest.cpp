@@ -17,10 +17,10 @@ const QColor kWhite(255, 255, 255), kPink(255, 192, 192);
 
 TEST_F(ScreenTest, CardPointViewForEveryCountInTwoStages) {
     MainForm& f = Form();
-    BuildPointTable();
-    ResetPointTable();
-    Bet = 2;
-    ScalePointValues();
+    BuildPointTable(S());
+    ResetPointTable(S());
+    S().Bet = 2;
+    ScalePointValues(S());
     struct View {
         int n, first, row;
     };
@@ -32,14 +32,14 @@ TEST_F(ScreenTest, CardPointViewForEveryCountInTwoStages) {
             View expected{n, 16, -1};
             for (const View& v : listed)
                 if (v.n == n) expected = v;
-            Stage = stage;
-            GameCards = (stage - 1) * 52 + n;
+            S().Stage = stage;
+            S().GameCards = (stage - 1) * 52 + n;
             ShowCardPoints();
             for (int r = 1; r <= 6; ++r) {
                 const int k = expected.first - (6 - r);
                 EXPECT_EQ(f.LabelPoint[r]->text(), kPointRangeTexts[k])
                     << stage << "/" << n << " row " << r;
-                EXPECT_EQ(f.LabelPointValue[r]->text(), QString::number(PointValue[k]));
+                EXPECT_EQ(f.LabelPointValue[r]->text(), QString::number(S().PointValue[k]));
             }
             for (int r = 0; r <= 6; ++r) {
                 const QColor colour = r == expected.row ? kPink : kWhite;
@@ -48,15 +48,16 @@ TEST_F(ScreenTest, CardPointViewForEveryCountInTwoStages) {
                 EXPECT_EQ(f.LabelPointValue[r]->textColour(), colour);
             }
             EXPECT_EQ(f.LabelPoint[0]->text(), "This Stage Clear");
-            EXPECT_EQ(f.LabelNumberOfCards->text(), QString::number(GameCards));
+            EXPECT_EQ(f.LabelNumberOfCards->text(), QString::number(S().GameCards));
         }
     }
 }
 
 TEST_F(ScreenTest, PokerPanelShowsPrizesForTheStakeAndZeroCounts) {
     MainForm& f = Form();
-    Bet = 2;
-    PokerCount = {3, 3, 3, 3, 3};
+    S().Bet = 2;
+    S().PokerCount = {3, 3, 3, 3, 3};
+    SetPokerPrizes(S());
     ShowPokerTable();
     const char* const prizes[] = {"1000", "40", "20", "10", "2"};
     for (int i = 0; i < 5; ++i) {
@@ -67,9 +68,10 @@ TEST_F(ScreenTest, PokerPanelShowsPrizesForTheStakeAndZeroCounts) {
 
 TEST_F(ScreenTest, StatusShowsNumbersMessageAndCaption) {
     MainForm& f = Form();
-    Bet = 3, Credit = 97, HiScore = 40, TotalCards = 12, Win = -5, GameCards = 12;
-    MessageText = "Flush";
-    MainCaption = "Zarvelo(Taro)";
+    S().Bet = 3, S().Credit = 97, S().HiScore = 40, S().TotalCards = 12, S().Win = -5,
+    S().GameCards = 12;
+    S().MessageText = "Flush";
+    S().MainCaption = "Zarvelo(Taro)";
     ShowStatus();
     EXPECT_EQ(f.LabelBet->text(), "3");
     EXPECT_EQ(f.LabelCredit->text(), "97");
@@ -83,7 +85,7 @@ TEST_F(ScreenTest, StatusShowsNumbersMessageAndCaption) {
 
 TEST_F(ScreenTest, ChartRowsAfterADealMissExactlyTheTableCards) {
     MainForm& f = Form();
-    Stage = 1;
+    S().Stage = 1;
     DealTable();
     ShowCardChart();
     int missing = 0;
@@ -93,8 +95,8 @@ TEST_F(ScreenTest, ChartRowsAfterADealMissExactlyTheTableCards) {
         for (int value = 1; value <= 13; ++value) {
             bool onTable = false;
             for (int i = 1; i <= 5; ++i)
-                onTable = onTable || TableCards[i] == (suit - 1) * 13 + value;
-            const bool blank = CardChart[suit - 1][value - 1] == ' ';
+                onTable = onTable || S().TableCards[i] == cardlib::CardOf(suit, value);
+            const bool blank = S().CardChart[suit - 1][value - 1] == ' ';
             EXPECT_EQ(blank, onTable);
             missing += blank;
         }
@@ -103,22 +105,22 @@ TEST_F(ScreenTest, ChartRowsAfterADealMissExactlyTheTableCards) {
 }
 
 TEST_F(ScreenTest, ChartTextKeepsColumnsAndEmptiesToSpaces) {
-    FillCardChart();
+    FillCardChart(S());
     EXPECT_EQ(CardChartRowText(0), "A 2 3 4 5 6 7 8 9 10 J Q K ");
-    CardChart[0][1] = ' ';
+    S().CardChart[0][1] = ' ';
     EXPECT_TRUE(CardChartRowText(0).startsWith("A   3"));
-    CardChart[1][9] = ' ';
+    S().CardChart[1][9] = ' ';
     EXPECT_TRUE(CardChartRowText(1).contains("9    J"));
-    for (auto& row : CardChart) row.fill(' ');
+    for (auto& row : S().CardChart) row.fill(' ');
     for (int i = 0; i < 4; ++i) EXPECT_EQ(CardChartRowText(i), QString(27, ' '));
-    FillCardChart();
-    CardChart[2][9] = 'x';  // any character but a space shows the ten
+    FillCardChart(S());
+    S().CardChart[2][9] = 'x';  // any character but a space shows the ten
     EXPECT_TRUE(CardChartRowText(2).contains("9 10 J"));
 }
 
 TEST_F(ScreenTest, ResetChartShowsTheFullListWhateverTheCells) {
     MainForm& f = Form();
-    for (auto& row : CardChart) row.fill(' ');
+    for (auto& row : S().CardChart) row.fill(' ');
     ResetCardChart();
     for (Label* row : f.LeftCard) EXPECT_EQ(row->text(), "A 2 3 4 5 6 7 8 9 10 J Q K");
 }

@@ -84,9 +84,9 @@ TEST_F(ShellTest, TheLastPlayerAndRankingComeBack) {
     Write("default.dat", "\"Taro\",87,2,12\r\n");
     Write("Ranking.dat", QByteArray("23,1,23,\"Taro\",#1998-12-03#\r\n").repeated(5));
     EXPECT_EQ(RunMain(), "player :  Taro");
-    EXPECT_EQ(Credit, 87);
-    EXPECT_EQ(BankruptCount, 2);
-    EXPECT_EQ(Ranking[4].Date, QDate(1998, 12, 3));
+    EXPECT_EQ(S().Credit, 87);
+    EXPECT_EQ(S().BankruptCount, 2);
+    EXPECT_EQ(S().Ranking[4].Date, QDate(1998, 12, 3));
     EXPECT_EQ(MainForm::instance().windowTitle(), "Zarvelo(Taro)");
 }
 
@@ -109,7 +109,7 @@ TEST_F(ShellTest, QuittingDuringAGameWarnsAndKeepsNoWinnings) {
     MainForm& f = MainForm::instance();
     QTest::mouseClick(f.CommandBet, Qt::LeftButton);
     QTest::mouseClick(f.CommandNextGame, Qt::LeftButton);
-    Win = 40;
+    S().Win = 40;
     f.close();
     ASSERT_EQ(boxes->calls.size(), 1u);
     EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",99,0,1\r\n");
@@ -122,9 +122,9 @@ TEST_F(ShellTest, QuittingAfterAGameOverDoesNotWarn) {
     QTest::mouseClick(f.CommandNextGame, Qt::LeftButton);
     ArrangeDeal({CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)},
                 {CardOf(2, 9)});
-    Win = 0;
+    S().Win = 0;
     ClickTable(SlotLeft(1) + 10, 200);
-    ASSERT_TRUE(GameOver);
+    ASSERT_TRUE(S().GameOver);
     Quit();
     EXPECT_TRUE(boxes->calls.empty());
     EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",99,0,2\r\n");
@@ -136,7 +136,7 @@ TEST_F(ShellTest, OkWithoutAChangeWritesNothingAndKeepsTheTable) {
     EnterName("NewPlayer");
     EXPECT_FALSE(SingleWindow<EnterNameForm>::exists());
     EXPECT_TRUE(Files().isEmpty());
-    EXPECT_EQ(DeckPosition, 0);
+    EXPECT_EQ(S().DeckPosition, 0);
 }
 
 TEST_F(ShellTest, ChangingPlayersSavesTheOutgoingAndLoadsOrCreatesTheIncoming) {
@@ -145,35 +145,35 @@ TEST_F(ShellTest, ChangingPlayersSavesTheOutgoingAndLoadsOrCreatesTheIncoming) {
     EnterName("Taro");
     EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",100,0,1\r\n");
     EXPECT_EQ(Read("default.dat"), "\"NewPlayer\",100,0,1\r\n");
-    EXPECT_EQ(PlayerName, "Taro");
-    EXPECT_EQ(Credit, 100);
-    EXPECT_EQ(PlayerRecord.GamesPlayed, 1);
+    EXPECT_EQ(S().PlayerName, "Taro");
+    EXPECT_EQ(S().Credit, 100);
+    EXPECT_EQ(S().PlayerRecord.GamesPlayed, 1);
     EXPECT_EQ(f.windowTitle(), "Zarvelo?(Taro)");
-    EXPECT_TRUE(FirstSelection);
-    EXPECT_FALSE(GameInProgress);
+    EXPECT_TRUE(S().FirstSelection);
+    EXPECT_FALSE(S().GameInProgress);
     EXPECT_EQ(f.LabelMessage->text(), "Please bet and start");
     EXPECT_TRUE(f.CommandBet->isVisible());
 
-    Credit = 3;  // live credit, not yet in the record
+    S().Credit = 3;  // live credit, not yet in the record
     Write("NewPlayer.dat", "\"NewPlayer\",42,1,5\r\n");
     EnterName("NewPlayer");
     EXPECT_EQ(Read("Taro.dat"), "\"Taro\",100,0,1\r\n");
-    EXPECT_EQ(PlayerName, "NewPlayer");
-    EXPECT_EQ(Credit, 42);
-    EXPECT_EQ(BankruptCount, 1);
-    EXPECT_EQ(PlayerRecord.GamesPlayed, 5);
+    EXPECT_EQ(S().PlayerName, "NewPlayer");
+    EXPECT_EQ(S().Credit, 42);
+    EXPECT_EQ(S().BankruptCount, 1);
+    EXPECT_EQ(S().PlayerRecord.GamesPlayed, 5);
 }
 
 TEST_F(ShellTest, ANameDifferingInCaseFindsTheSameFile) {
     RunMain();
     Write("Taro.dat", "\"Taro\",70,0,4\r\n");
     EnterName("taro");
-    EXPECT_EQ(PlayerName, "Taro");  // the name stored in the file
-    EXPECT_EQ(Credit, 70);
+    EXPECT_EQ(S().PlayerName, "Taro");  // the name stored in the file
+    EXPECT_EQ(S().Credit, 70);
     // A file that holds no record is told about at the change, and kept.
     Write("jiro.dat", "junk");
     EnterName("Jiro");
-    EXPECT_EQ(Credit, 100);
+    EXPECT_EQ(S().Credit, 100);
     ASSERT_EQ(boxes->calls.size(), 1u);
     EXPECT_TRUE(boxes->calls[0].text.startsWith("Jiro.dat could not be read"));
     EXPECT_EQ(Read("jiro.dat.unreadable"), "junk");
@@ -184,13 +184,13 @@ TEST_F(ShellTest, AChangeDuringAGameAbandonsIt) {
     MainForm& f = MainForm::instance();
     QTest::mouseClick(f.CommandBet, Qt::LeftButton);
     QTest::mouseClick(f.CommandNextGame, Qt::LeftButton);
-    ASSERT_TRUE(GameInProgress);
+    ASSERT_TRUE(S().GameInProgress);
     EnterName("Taro");
-    EXPECT_FALSE(GameInProgress);
-    EXPECT_EQ(Bet, 0);
-    EXPECT_EQ(Win, 0);
+    EXPECT_FALSE(S().GameInProgress);
+    EXPECT_EQ(S().Bet, 0);
+    EXPECT_EQ(S().Win, 0);
     ClickTable(SlotLeft(1) + 10, 200);
-    EXPECT_EQ(TotalCards, 0);
+    EXPECT_EQ(S().TotalCards, 0);
     EXPECT_EQ(f.LabelMessage->text(), "Please bet and start");
     EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",100,0,1\r\n");  // the stake was never saved
 }
@@ -200,14 +200,14 @@ TEST_F(ShellTest, StartAfterAChangeRepeatsTheStakeOnAFreshCardPointPanel) {
     MainForm& f = MainForm::instance();
     QTest::mouseClick(f.CommandBet, Qt::LeftButton);
     QTest::mouseClick(f.CommandNextGame, Qt::LeftButton);
-    GameCards = 15;  // as after fifteen cards: the bottom row is highlighted
+    S().GameCards = 15;  // as after fifteen cards: the bottom row is highlighted
     ShowCardPoints();
     const QColor highlight(255, 192, 192);
     ASSERT_EQ(f.LabelPoint[6]->textColour(), highlight);
     EnterName("Taro");
     QTest::mouseClick(f.CommandNextGame, Qt::LeftButton);
-    EXPECT_TRUE(GameInProgress);
-    EXPECT_EQ(Bet, 1);
+    EXPECT_TRUE(S().GameInProgress);
+    EXPECT_EQ(S().Bet, 1);
     for (int r = 0; r <= 6; ++r) EXPECT_NE(f.LabelPoint[r]->textColour(), highlight) << r;
 }
 
@@ -224,7 +224,7 @@ TEST_F(ShellTest, RefusedNamesKeepTheWindowOpenWithTheText) {
         ASSERT_EQ(boxes->calls.size(), before + 1) << name;
         EXPECT_TRUE(SingleWindow<EnterNameForm>::exists()) << name;
         EXPECT_EQ(form.StartingTextPlayer->text(), name);
-        EXPECT_EQ(PlayerName, "NewPlayer");
+        EXPECT_EQ(S().PlayerName, "NewPlayer");
     }
     EXPECT_TRUE(Files().isEmpty());
 }
@@ -232,13 +232,13 @@ TEST_F(ShellTest, RefusedNamesKeepTheWindowOpenWithTheText) {
 TEST_F(ShellTest, ActivationFillsTheNameAndSelectsSixteenCharacters) {
     RunMain();
     EnterName("abcdefghijklmnopqrst");
-    EXPECT_EQ(PlayerName, "abcdefghijklmnopqrst");
+    EXPECT_EQ(S().PlayerName, "abcdefghijklmnopqrst");
     MainForm::instance().MenuEnterUserName->trigger();
     EnterNameForm& form = SingleWindow<EnterNameForm>::instance();
     Activate(&form);
     EXPECT_EQ(form.StartingTextPlayer->text(), "abcdefghijklmnopqrst");
     EXPECT_EQ(form.StartingTextPlayer->selectedText(), "abcdefghijklmnop");
-    EXPECT_EQ(PreviousPlayerName, "abcdefghijklmnopqrst");
+    EXPECT_EQ(S().PreviousPlayerName, "abcdefghijklmnopqrst");
 }
 
 TEST_F(ShellTest, WindowsOpenOnceAndShowFreshValuesOnActivation) {
@@ -248,7 +248,7 @@ TEST_F(ShellTest, WindowsOpenOnceAndShowFreshValuesOnActivation) {
     UserInfoForm* first = &SingleWindow<UserInfoForm>::instance();
     f.MenuUserInformation->trigger();
     EXPECT_EQ(&SingleWindow<UserInfoForm>::instance(), first);
-    Credit = 12;  // live only: the window shows the record
+    S().Credit = 12;  // live only: the window shows the record
     Activate(first);
     EXPECT_EQ(first->LabelPlayer->text(), "NewPlayer");
     EXPECT_EQ(first->LabelCredit->text(), "100");
@@ -257,7 +257,7 @@ TEST_F(ShellTest, WindowsOpenOnceAndShowFreshValuesOnActivation) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(SingleWindow<UserInfoForm>::exists());
 
-    Ranking[0] = {31, 2, 83, "Taro", QDate(2026, 11, 30)};
+    S().Ranking[0] = {31, 2, 83, "Taro", QDate(2026, 11, 30)};
     f.MenuRankingInformation->trigger();
     RankingForm& ranking = SingleWindow<RankingForm>::instance();
     Activate(&ranking);
@@ -278,8 +278,8 @@ TEST_F(ShellTest, WindowsOpenOnceAndShowFreshValuesOnActivation) {
 
 TEST_F(ShellTest, InformationWindowsAreFilledWhenShownEvenIfNeverActivated) {
     RunMain();
-    Ranking[0] = {31, 2, 83, "Taro", QDate(2026, 11, 30)};
-    PlayerRecord.Credit = 77;
+    S().Ranking[0] = {31, 2, 83, "Taro", QDate(2026, 11, 30)};
+    S().PlayerRecord.Credit = 77;
     MainForm& f = MainForm::instance();
     // No events are processed in between: a desktop that does not activate new windows.
     f.MenuRankingInformation->trigger();
@@ -375,9 +375,9 @@ TEST_F(ShellTest, AGameOverIsSavedAtOnce) {
     QTest::mouseClick(f.CommandNextGame, Qt::LeftButton);
     ArrangeDeal({CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)},
                 {CardOf(2, 9)});
-    Win = 5;
+    S().Win = 5;
     ClickTable(SlotLeft(1) + 10, 200);
-    ASSERT_TRUE(GameOver);
+    ASSERT_TRUE(S().GameOver);
     EXPECT_TRUE(boxes->calls.empty());
     EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",104,0,2\r\n");
     EXPECT_EQ(Read("default.dat"), "\"NewPlayer\",104,0,2\r\n");
@@ -456,7 +456,7 @@ TEST_F(ShellTest, AnEndFromOutsideSavesAndEndsWhateverBoxIsOpen) {
                 if (w != &MainForm::instance()) w->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             MainForm::destroyInstance();
-            ResetGameState();
+            TheGame().reset();
             platform::SetUnattended(false);
             boxes = std::make_unique<platform::MessageBoxRecorder>();
             QDir(directory.path()).removeRecursively();
@@ -490,8 +490,8 @@ TEST_F(ShellTest, TheEndOfTheSessionSavesWhatAQuitWouldAndPlaysOn) {
     SaveForSessionEnd();
     EXPECT_TRUE(boxes->calls.empty());
     EXPECT_EQ(Read("NewPlayer.dat"), "\"NewPlayer\",99,0,1\r\n");
-    EXPECT_EQ(PlayerRecord.Credit, 100);  // the record still holds the last game over
-    EXPECT_TRUE(GameInProgress);
+    EXPECT_EQ(S().PlayerRecord.Credit, 100);  // the record still holds the last game over
+    EXPECT_TRUE(S().GameInProgress);
     EXPECT_FALSE(platform::Unattended());
     Quit();
     EXPECT_EQ(boxes->calls.size(), 1u);  // the stake warning, now that someone is there
@@ -508,7 +508,7 @@ TEST_F(ShellTest, ANameTooLongForAFileNameIsRefusedWithAMessage) {
     ASSERT_EQ(boxes->calls.size(), 1u);
     EXPECT_TRUE(boxes->calls[0].text.startsWith("The name is too long"));
     EXPECT_EQ(boxes->calls[0].title, form.windowTitle());
-    EXPECT_EQ(PlayerName, "NewPlayer");
+    EXPECT_EQ(S().PlayerName, "NewPlayer");
     EXPECT_TRUE(SingleWindow<EnterNameForm>::exists());
     EXPECT_TRUE(Files().isEmpty());
 }

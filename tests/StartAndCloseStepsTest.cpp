@@ -45,7 +45,7 @@ TEST_F(HandlerStepsTest, ClosingWarnsAboutALiveStakeBeforeSavingTheRecord) {
         EXPECT_EQ(Read("NewPlayer.dat"), saved);
         EXPECT_EQ(Read("default.dat"), saved);
         EXPECT_FALSE(Read("Ranking.dat").isEmpty());
-        EXPECT_EQ(PlayerRecord.Credit, c.saved);
+        EXPECT_EQ(S().PlayerRecord.Credit, c.saved);
     }
 }
 
@@ -64,10 +64,10 @@ TEST_F(StartUpStepsTest, TheChimeComesOnceEverythingIsSetAndBeforeTheSplash) {
     Write("default.dat", "\"Taro\",87,2,12\r\n");
     Write("Ranking.dat", QByteArray("23,1,23,\"Taro\",#1998-12-03#\r\n").repeated(5));
     // Left over from an earlier game in the same process: start-up sets its own values.
-    Stage = 3;
-    HiScore = 9;
-    GameOver = StageCleared = true;
-    FirstSelection = false;
+    S().Stage = 3;
+    S().HiScore = 9;
+    S().GameOver = S().StageCleared = true;
+    S().FirstSelection = false;
     ASSERT_TRUE(RunMain());
     EXPECT_EQ(Events(), QStringList({"sound Chime_2.wav", "wait"}));
     const Moment& chime = At("sound Chime_2.wav");
@@ -75,7 +75,7 @@ TEST_F(StartUpStepsTest, TheChimeComesOnceEverythingIsSetAndBeforeTheSplash) {
     EXPECT_FALSE(chime.splashShown);
     EXPECT_EQ(chime.credit, 87);
     EXPECT_EQ(chime.buttons, kBetting);
-    EXPECT_EQ(chime.label, MessageText);  // the status refresh came after the window's set-up
+    EXPECT_EQ(chime.label, S().MessageText);  // the status refresh came after the window's set-up
     const Moment& wait = At("wait");
     EXPECT_TRUE(wait.splashShown);
     EXPECT_FALSE(wait.mainShown);
@@ -88,18 +88,18 @@ TEST_F(StartUpStepsTest, TheChimeComesOnceEverythingIsSetAndBeforeTheSplash) {
     EXPECT_EQ(f.LabelMessage->text(), kBetAndStart);
     EXPECT_EQ(Buttons(f), kBetting);
     for (int i = 1; i <= 5; ++i) EXPECT_FALSE(f.FrameNotice[i]->isVisible()) << i;
-    EXPECT_EQ(Credit, 87);
-    EXPECT_EQ(BankruptCount, 2);
-    EXPECT_EQ(PlayerRecord.GamesPlayed, 12);
-    EXPECT_EQ(Ranking[0].PlayerName, "Taro");
-    EXPECT_EQ(PointRate[0], 114);
-    EXPECT_EQ(PointRate[16], 1);
-    EXPECT_EQ(Stage, 1);
-    EXPECT_EQ(HiScore, 0);
-    EXPECT_FALSE(GameOver);
-    EXPECT_FALSE(StageCleared);
-    EXPECT_TRUE(FirstSelection);
-    EXPECT_EQ(DeckPosition, 0);
+    EXPECT_EQ(S().Credit, 87);
+    EXPECT_EQ(S().BankruptCount, 2);
+    EXPECT_EQ(S().PlayerRecord.GamesPlayed, 12);
+    EXPECT_EQ(S().Ranking[0].PlayerName, "Taro");
+    EXPECT_EQ(S().PointRate[0], 114);
+    EXPECT_EQ(S().PointRate[16], 1);
+    EXPECT_EQ(S().Stage, 1);
+    EXPECT_EQ(S().HiScore, 0);
+    EXPECT_FALSE(S().GameOver);
+    EXPECT_FALSE(S().StageCleared);
+    EXPECT_TRUE(S().FirstSelection);
+    EXPECT_EQ(S().DeckPosition, 0);
     for (QAction* item : {f.MenuRankingInformation, f.MenuUserInformation, f.MenuEnterUserName})
         EXPECT_TRUE(item->isEnabled());
     EXPECT_EQ(f.table()->surface().image(), IdleTable());
@@ -114,7 +114,7 @@ TEST_F(StartUpStepsTest, ACardLibraryThatFailsEndsStartUpBeforeAnythingIsRead) {
     EXPECT_EQ(Events(), QStringList({"box Qcard32.dll couldn't be loaded"}));
     ASSERT_EQ(boxes->calls.size(), 1u);
     EXPECT_EQ(boxes->calls[0].title, "DLL Error");
-    EXPECT_TRUE(PlayerName.isEmpty());
+    EXPECT_TRUE(S().PlayerName.isEmpty());
     EXPECT_FALSE(SingleWindow<frmSplash>::exists());
     EXPECT_FALSE(MainForm::exists() && MainForm::instance().isVisible());
 }
@@ -126,21 +126,21 @@ TEST_F(StartUpStepsTest, APlayerChangeDealsWithoutAPokerCheckAndWaitsForABet) {
     Forget();
     EnterName("Taro");
     EXPECT_EQ(Events(), QStringList({"shuffle"}));
-    EXPECT_EQ(PlayerName, "Taro");
-    EXPECT_EQ(DeckPosition, 5);
-    for (int i = 1; i <= 5; ++i) EXPECT_EQ(TableCards[i], kHeartsFlush[i - 1]) << i;
-    EXPECT_EQ(Win, 0);
-    EXPECT_EQ(PokerCount, (std::array<Counter, 5>{}));
-    EXPECT_EQ(MessageText, "");
+    EXPECT_EQ(S().PlayerName, "Taro");
+    EXPECT_EQ(S().DeckPosition, 5);
+    for (int i = 1; i <= 5; ++i) EXPECT_EQ(S().TableCards[i], kHeartsFlush[i - 1]) << i;
+    EXPECT_EQ(S().Win, 0);
+    EXPECT_EQ(S().PokerCount, (std::array<Counter, 5>{}));
+    EXPECT_EQ(S().MessageText, "");
     EXPECT_EQ(f.LabelMessage->text(), kBetAndStart);
     EXPECT_EQ(Buttons(f), kBetting);
     for (int i = 1; i <= 5; ++i) EXPECT_FALSE(f.FrameNotice[i]->isVisible()) << i;
     EXPECT_EQ(f.table()->surface().image(), IdleTable());
-    EXPECT_TRUE(FirstSelection);
-    EXPECT_FALSE(GameInProgress);
+    EXPECT_TRUE(S().FirstSelection);
+    EXPECT_FALSE(S().GameInProgress);
     ClickTable(SlotLeft(1) + 30, 200);
     EXPECT_EQ(f.LabelMessage->text(), kBetAndStart);
-    EXPECT_EQ(TableCards[0], 0);
+    EXPECT_EQ(S().TableCards[0], 0);
 }
 
 }  // namespace

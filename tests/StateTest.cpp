@@ -3,29 +3,29 @@
 
 #include <climits>
 
-#include "state/GameState.h"
+#include "tests/TestState.h"
 
 namespace zarvelo {
 namespace {
 
 TEST(GameState, ResetGivesEmptyValues) {
-    Bet = 4;
-    Deck[10] = 7;
-    PlayerName = "Taro";
-    Ranking[2].Cards = 9;
-    GameOver = true;
-    ResetGameState();
-    EXPECT_EQ(Bet, 0);
-    EXPECT_EQ(Deck[10], 0);
-    EXPECT_TRUE(PlayerName.isEmpty());
-    EXPECT_EQ(Ranking[2].Cards, 0);
-    EXPECT_FALSE(GameOver);
-    EXPECT_FALSE(FirstSelection);
-    EXPECT_EQ(Deck.size(), 57u);
-    EXPECT_EQ(TableCards.size(), 6u);
-    EXPECT_EQ(PointRate.size(), 17u);
-    EXPECT_EQ(PokerPrize.size(), 5u);
-    EXPECT_EQ(Ranking.size(), 5u);
+    S().Bet = 4;
+    S().Deck[10] = 7;
+    S().PlayerName = "Taro";
+    S().Ranking[2].Cards = 9;
+    S().GameOver = true;
+    TheGame().reset();
+    EXPECT_EQ(S().Bet, 0);
+    EXPECT_EQ(S().Deck[10], 0);
+    EXPECT_TRUE(S().PlayerName.isEmpty());
+    EXPECT_EQ(S().Ranking[2].Cards, 0);
+    EXPECT_FALSE(S().GameOver);
+    EXPECT_FALSE(S().FirstSelection);
+    EXPECT_EQ(S().Deck.size(), 57u);
+    EXPECT_EQ(S().TableCards.size(), 6u);
+    EXPECT_EQ(S().PointRate.size(), 17u);
+    EXPECT_EQ(S().PokerPrize.size(), 5u);
+    EXPECT_EQ(S().Ranking.size(), 5u);
 }
 
 TEST(GameState, CountersSaturate) {

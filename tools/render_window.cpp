@@ -14,7 +14,7 @@
 #include "platform/MessageBoxRecorder.h"
 #include "platform/Sound.h"
 #include "rules/Dealing.h"
-#include "state/GameState.h"
+#include "rules/Game.h"
 #include "tools/ContactSheet.h"
 #include "windows/MainForm.h"
 #include "windows/SecondaryForms.h"
@@ -27,7 +27,7 @@ namespace {
 
 // Takes up to n cards, each time the leftmost one that may be taken.
 void TakeCards(MainForm& form, int n) {
-    for (int pick = 0; pick < n && GameInProgress; ++pick) {
+    for (int pick = 0; pick < n && State().GameInProgress; ++pick) {
         for (int slot = 1; slot <= 5; ++slot) {
             if (!form.FrameNotice[slot]->isVisible()) continue;
             form.PressSlot(slot);

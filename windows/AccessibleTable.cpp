@@ -9,8 +9,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "rules/Game.h"
+#include "rules/TableSlots.h"
 #include "screen/CardNames.h"
-#include "screen/TableDrawing.h"
 #include "screen/TableGeometry.h"
 #include "windows/Accessibility.h"
 #include "windows/MainForm.h"
@@ -169,10 +170,12 @@ int AccessibleTable::indexOfChild(const QAccessibleInterface* child) const {
 
 TableView* AccessibleTable::table() const { return static_cast<TableView*>(widget()); }
 
-CardNumber AccessibleTable::cardAt(int slot) const { return CardShownAt(slot); }
+CardNumber AccessibleTable::cardAt(int slot) const {
+    return ViewOfTable(State())[static_cast<size_t>(slot)].card;
+}
 
 bool AccessibleTable::playableAt(int slot) const {
-    return slot > 0 && !table()->form()->FrameNotice[static_cast<size_t>(slot)]->isHidden();
+    return ViewOfTable(State())[static_cast<size_t>(slot)].playable;
 }
 
 AccessibleTable::Seen AccessibleTable::look() const {

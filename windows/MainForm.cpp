@@ -131,6 +131,10 @@ MainForm::MainForm() {
     buildMenus();
     // What assistive technology is told of the table follows its drawing and the message line.
     TableDrawn = [this] { AnnounceTableChanges(table_); };
+    RepaintNow = [this] {
+        Form_Paint();
+        table_->repaint();
+    };
     LabelMessage->setTextWatcher([this] { AnnounceTableChanges(table_); });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     GiveTitleBarIfNeeded(this, true);
@@ -315,19 +319,14 @@ void MainForm::buildMenus() {
     MenuPlayInSilence = MenuOption->addAction(QString::fromUtf8("ｻｳﾝﾄﾞ(次回ｻﾎﾟｰﾄ)"));
     // Announced for a later version: shown, greyed, and without an action.
     MenuPlayInSilence->setEnabled(false);
-    menupartline8 = MenuOption->addSeparator();
+    MenuOption->addSeparator();
     MenuUserInformation = MenuOption->addAction(QString::fromUtf8("ﾕｰｻﾞｰ情報"));
     MenuRankingInformation = MenuOption->addAction(QString::fromUtf8("ﾗﾝｷﾝｸﾞ情報"));
-    MenuPartLine1 = MenuOption->addSeparator();
+    MenuOption->addSeparator();
     MenuEnterUserName = MenuOption->addAction(QString::fromUtf8("ﾌﾟﾚｲﾔｰ名の入力"));
     MenuHelp = addMenu("ﾍﾙﾌﾟ");
     MenuHowToPlay = MenuHelp->addAction(QString::fromUtf8("遊び方"));
     connectMenus();
-}
-
-void MainForm::RepaintNow() {
-    Form_Paint();
-    table_->repaint();
 }
 
 void MainForm::showEvent(QShowEvent* event) {

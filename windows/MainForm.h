@@ -22,9 +22,6 @@ public:
 
     TableView* table() const { return table_; }
 
-    // Paints the table for the moment and shows it at once.
-    void RepaintNow();
-
     // Event handlers.
     void Form_MouseDown(int button, int shift, float x, float y);
     void Form_Click();
@@ -48,10 +45,8 @@ public:
     QMenu* MenuHelp = nullptr;
     QAction* MenuQuit = nullptr;
     QAction* MenuPlayInSilence = nullptr;
-    QAction* menupartline8 = nullptr;
     QAction* MenuUserInformation = nullptr;
     QAction* MenuRankingInformation = nullptr;
-    QAction* MenuPartLine1 = nullptr;
     QAction* MenuEnterUserName = nullptr;
     QAction* MenuHowToPlay = nullptr;
 

@@ -4,7 +4,8 @@
 
 #include "files/FileObject.h"
 #include "platform/MessageBox.h"
-#include "state/GameState.h"
+#include "rules/Game.h"
+#include "rules/Players.h"
 #include "tables/PlayerData.h"
 #include "windows/MainForm.h"
 #include "windows/SecondaryForms.h"
@@ -25,8 +26,9 @@ void MainForm::connectMenus() {
 }
 
 void MainForm::Form_QueryUnload() {
+    const GameState& s = State();
     // Nobody is there to read the warning when the program is ended from outside.
-    if (Bet > 0 && (!GameOver || GameInProgress) && !platform::Unattended()) {
+    if (s.Bet > 0 && (!s.GameOver || s.GameInProgress) && !platform::Unattended()) {
         platform::ShowMessageBox(QStringLiteral("This bet is discarded."),
                                  QStringLiteral("Information"), platform::MessageIcon::Warning);
     }
@@ -34,7 +36,7 @@ void MainForm::Form_QueryUnload() {
 }
 
 void MainForm::SaveClosing() {
-    SaveRecordAndRanking();
+    SaveSession();
     saved_ = true;
 }
 

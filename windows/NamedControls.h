@@ -41,6 +41,8 @@ struct NamedControls {
     // Called whenever the table's cards and marks have been drawn anew, so that what assistive
     // technology is told of the table follows what is painted.
     std::function<void()> TableDrawn;
+    // Paints the table for the moment and shows it at once.
+    std::function<void()> RepaintNow;
 
     // The three buttons of betting, as they stand from left to right.
     std::array<QPushButton*, 3> BettingButtons() const {

@@ -12,9 +12,10 @@
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "rules/Dealing.h"
+#include "rules/Game.h"
+#include "rules/Players.h"
 #include "screen/ScreenObject.h"
 #include "screen/TableDrawing.h"
-#include "state/GameState.h"
 #include "tables/PlayerData.h"
 #include "windows/ClientTitleBar.h"
 #include "windows/MainForm.h"
@@ -120,9 +121,9 @@ void EnterNameForm::closeEvent(QCloseEvent* event) {
 }
 
 void EnterNameForm::Form_Activate() {
-    StartingTextPlayer->setText(PlayerName);
+    StartingTextPlayer->setText(State().PlayerName);
     StartingTextPlayer->setSelection(0, 16);
-    PreviousPlayerName = PlayerName;
+    RememberPlayerName();
 }
 
 void EnterNameForm::StartingButton_Click() {
@@ -138,32 +139,11 @@ void EnterNameForm::StartingButton_Click() {
 
 void EnterNameForm::ChangePlayer() {
     MainForm& main = MainForm::instance();
-    PlayerName = StartingTextPlayer->text();
-    if (PlayerName == PreviousPlayerName) {
+    if (!zarvelo::ChangePlayer(StartingTextPlayer->text())) {
         DrawTable();
         main.RepaintNow();
         return;
     }
-    const QString incoming = PlayerName;
-    PlayerName = PreviousPlayerName;
-    SavePlayerFiles();
-    PlayerName = incoming;
-    if (PlayerFileExists(PlayerName)) {
-        LoadPlayerFile();
-    } else {
-        ResetRecordForNewPlayer();
-        PlayerRecord.Name = PlayerName;
-    }
-    CopyRecordToState();
-    ReportDataProblems();
-    MainCaption = QStringLiteral("Zarvelo?(") + PlayerName + QLatin1Char(')');
-    Win = 0;
-    // The outgoing player's game ends here: its stake was never saved, and the incoming
-    // player starts from the waiting table rather than inheriting it.
-    Bet = 0;
-    GameInProgress = false;
-    GameOver = false;
-    StageCleared = false;
     ShowStatus();
     cardlib::ClearTable(main.hWnd);
     ShowIdleTable();
@@ -221,8 +201,9 @@ RankingForm::RankingForm() {
 void RankingForm::Form_Activate() { FillRankingLabels(); }
 
 void RankingForm::FillRankingLabels() {
+    const GameState& s = State();
     for (int i = 0; i < kRankingSize; ++i) {
-        const RankingEntry& e = Ranking[i];
+        const RankingEntry& e = s.Ranking[i];
         LabelDate[i]->setText(platform::ShortDateText(e.Date));
         LabelPlayer[i]->setText(e.PlayerName);
         LabelRound[i]->setText(QString::number(e.Stage));
@@ -263,9 +244,10 @@ UserInfoForm::UserInfoForm() {
 }
 
 void UserInfoForm::Form_Activate() {
-    LabelPlayer->setText(PlayerRecord.Name);
-    LabelCredit->setText(QString::number(PlayerRecord.Credit));
-    LabelBankrupt->setText(QString::number(PlayerRecord.BankruptCount));
+    const GameState& s = State();
+    LabelPlayer->setText(s.PlayerRecord.Name);
+    LabelCredit->setText(QString::number(s.PlayerRecord.Credit));
+    LabelBankrupt->setText(QString::number(s.PlayerRecord.BankruptCount));
 }
 
 HelpForm::HelpForm() {

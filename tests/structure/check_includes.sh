@@ -35,5 +35,13 @@ for folder in "${!allowed[@]}"; do
         status=1
     done < <(grep -rHE '^#include "' "$root/$folder" --include='*.cpp' --include='*.h' || true)
 done
-[[ $status == 0 ]] && echo "include arrows: all allowed"
+# Only the rules change the game's state: no other module asks for it writable.
+for folder in "${!allowed[@]}"; do
+    [[ $folder == rules || ! -d $root/$folder ]] && continue
+    while IFS= read -r line; do
+        echo "${line#"$root"/}: only rules/ may change the game state"
+        status=1
+    done < <(grep -rHnE '\b[Rr]ulesState\(\)' "$root/$folder" --include='*.cpp' --include='*.h' || true)
+done
+[[ $status == 0 ]] && echo "include arrows: all allowed; the state is written by rules/ alone"
 exit $status

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "platform/Sounds.h"
+
 namespace zarvelo::waves {
 
 namespace {
@@ -301,6 +303,14 @@ constexpr std::array<Recipe, 6> kRecipes{{{"keybd1.wav", KeyClick, 0.0005, 0.01}
                                           {"space152.wav", Fanfare, 0.003, 0.1},
                                           {"boingg.wav", Boing, 0.002, 0.1},
                                           {"Chime_2.wav", Chime, 0.003, 0.15}}};
+
+// One recipe for every sound the game plays, in the game's order.
+constexpr bool RecipesMatchTheGame() {
+    for (std::size_t i = 0; i < kRecipes.size(); ++i)
+        if (kRecipes[i].name != platform::kSoundFiles[i]) return false;
+    return kRecipes.size() == platform::kSoundFiles.size();
+}
+static_assert(RecipesMatchTheGame());
 
 }  // namespace
 
