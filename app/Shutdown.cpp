@@ -11,9 +11,12 @@
 #include <QApplication>
 #include <QSessionManager>
 #include <QSocketNotifier>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
+#include <thread>
 
 #include "files/FileObject.h"
 #include "platform/MessageBox.h"
@@ -31,6 +34,8 @@ int g_sockets[2] = {-1, -1};  // the handler writes into [0], the event loop rea
 std::function<void(int)> g_processEnd;
 QtMessageHandler g_qtHandler = nullptr;
 bool g_watching = false;  // off again in tests that are done with it
+std::mutex g_endMutex;
+std::atomic<std::thread::id> g_endingThread;
 
 extern "C" void OnSignal(int number) {
     const int saved = errno;
@@ -109,12 +114,17 @@ void SaveWhenEndedFromOutside() {
 }
 
 void EndUnattended(int status) {
-    if (!MainForm::exists()) return;
+    if (!MainForm::exists() || g_endingThread.load() == std::this_thread::get_id()) return;
+    // The display's loss can be told on two threads at once, and Qt ends the process as soon as
+    // a call returns: a second caller waits here until the first has saved and ended it.
+    std::lock_guard<std::mutex> ending(g_endMutex);
+    g_endingThread = std::this_thread::get_id();
     platform::SetUnattended(true);
     MainForm& form = MainForm::instance();
     if (!form.Saved()) form.SaveClosing();
     if (g_processEnd) {
         g_processEnd(status);
+        g_endingThread = std::thread::id();
         return;
     }
     platform::ReleaseDataFolder();

@@ -88,7 +88,8 @@ FolderClaim ClaimDataFolder(const QString& folder, std::function<void()> raise, 
 }
 
 void ReleaseDataFolder() {
-    if (g_server) g_server->close();
+    // Only files are touched: the end may come on another thread than the socket's.
+    if (g_server) QLocalServer::removeServer(g_server->serverName());
     if (g_lock) g_lock->unlock();
 }
 
