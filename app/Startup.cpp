@@ -13,11 +13,11 @@
 #include "platform/SingleCopy.h"
 #include "platform/Sound.h"
 #include "platform/WindowOnScreen.h"
-#include "rules/Dealing.h"
 #include "rules/Game.h"
 #include "screen/CardChart.h"
 #include "screen/Module1.h"
 #include "screen/ScreenObject.h"
+#include "screen/TableDrawing.h"
 #include "tables/PlayerData.h"
 #include "tables/PointTables.h"
 #include "windows/MainForm.h"
@@ -68,7 +68,9 @@ bool TakeDataFolder() {
 }
 
 void InitializeProgramState() {
-    TheGame().InitializeProgramState();
+    const LastPlayer last = LoadLastPlayer();
+    const RankingTable ranking = LoadRanking();
+    TheGame().InitializeProgramState(last.name, last.record, ranking);
     MainForm& f = MainForm::instance();
     for (QAction* item : {f.MenuRankingInformation, f.MenuUserInformation, f.MenuEnterUserName})
         item->setEnabled(true);

@@ -115,7 +115,8 @@ BENCHMARK(BM_WholeTableRepaint);
 void BM_EvaluatePokerHand(benchmark::State& state) {
     s.TableCards = {0, 40, 49, 50, 51, 52};
     for (auto _ : state) {
-        EvaluatePokerHand();
+        Events out;
+        EvaluatePokerHand(s, out);
         benchmark::DoNotOptimize(s.Win);
     }
 }
@@ -124,7 +125,7 @@ BENCHMARK(BM_EvaluatePokerHand);
 void BM_DealTable(benchmark::State& state) {
     GameOnTable();
     for (auto _ : state) {
-        DealTable();
+        DealTable(s);
         benchmark::DoNotOptimize(s.Deck);
     }
 }

@@ -112,10 +112,6 @@ std::int32_t ClearCard(WindowHandle window, std::int32_t x, std::int32_t y) {
     return 0;
 }
 
-std::int32_t GetCardSuit(std::int32_t card) { return IsCard(card) ? (card - 1) / 13 + 1 : 0; }
-
-std::int32_t GetCardValue(std::int32_t card) { return IsCard(card) ? (card - 1) % 13 + 1 : 0; }
-
 void InjectInitializeFailure(bool fail) { g_failInitialize = fail; }
 
 }  // namespace zarvelo::cardlib

@@ -1,139 +1,134 @@
 // Staking credit, starting a game, repeating the last stake and bankruptcy.
 #include "rules/Betting.h"
 
-#include "cardlib/CardLib.h"
-#include "platform/MessageBox.h"
-#include "platform/Sound.h"
 #include "rules/Dealing.h"
-#include "rules/Game.h"
+#include "rules/Messages.h"
 #include "rules/Poker.h"
-#include "screen/CardChart.h"
-#include "screen/Messages.h"
-#include "screen/ScreenObject.h"
-#include "screen/TableDrawing.h"
 #include "tables/PointTables.h"
-#include "windows/NamedControls.h"
 
 namespace zarvelo {
 
-void ResetAfterGameOver() {
-    GameState& s = RulesState();
+namespace {
+
+void BetOneUnit(GameState& s, Events& out) {
+    if (s.GameOver) ResetAfterGameOver(s);
+    if (s.Credit == 0 && s.Bet == 0) {
+        GoBankrupt(s, out);
+        return;
+    }
+    if (s.Bet == 0) {
+        out.Screen(Show::BettingButtons);
+        s.GameInProgress = false;
+        s.FirstSelection = true;
+        BuildPointTable(s);
+        ResetPointTable(s);
+        out.Screen(Show::FullCardChart);
+        out.Screen(Show::CardPoints);
+        SetPokerPrizes(s);
+        out.Screen(Show::Panels);
+        out.Screen(Show::ClearedTable);
+        out.Screen(Show::IdleTable);
+        out.Screen(Show::RepaintNow);
+    }
+    if (s.Credit > 0) {
+        ++s.Bet;
+        --s.Credit;
+        out.MoneyMoved(Money::Stake, 1);
+        out.Sound(platform::Sound::UnitStaked);
+        SetPokerPrizes(s);
+        out.Screen(Show::PokerTable);
+        ScalePointValues(s);
+        out.Screen(Show::PointValues);
+        out.Screen(Show::Panels);
+        if (s.Bet == kMaxBet || (s.Credit == 0 && s.Bet > 0)) StartGame(s, out);
+    }
+}
+
+void StartNextGame(GameState& s, Events& out) {
+    if (s.GameOver) ResetAfterGameOver(s);
+    if (s.Bet > 0) {
+        out.Screen(Show::CardPoints);
+        StartGame(s, out);
+    } else if (s.LastBet > 0) {
+        out.Screen(Show::CardPoints);
+        RepeatLastBet(s, out);
+    }
+}
+
+void RepeatBet(GameState& s, Events& out) {
+    if (s.GameOver) ResetAfterGameOver(s);
+    if (s.LastBet > 0) {
+        out.Screen(Show::CardPoints);
+        RepeatLastBet(s, out);
+    }
+}
+
+}  // namespace
+
+void ResetAfterGameOver(GameState& s) {
     s.Bet = 0;
     s.Win = 0;
     s.GameOver = false;
 }
 
-void StartGame() {
-    GameState& s = RulesState();
+void StartGame(GameState& s, Events& out) {
     s.LastBet = s.Bet;
-    SetButtonMode(ButtonMode::Playing);
+    out.Screen(Show::PlayingButtons);
     s.MessageText = kSelectFirstCard;
-    ShowStatus();
+    out.Screen(Show::Status);
     s.FirstSelection = true;
     s.GameInProgress = true;
-    DealTable();
-    EvaluatePokerHand();
-    RefreshTable();
-    platform::PlayWave(platform::Sound::GameStarts);
+    DealTable(s);
+    EvaluatePokerHand(s, out);
+    RefreshTable(s, out);
+    out.Sound(platform::Sound::GameStarts);
 }
 
-void RepeatLastBet() {
-    GameState& s = RulesState();
+void RepeatLastBet(GameState& s, Events& out) {
     if (s.Bet == 0 && s.Credit == 0) {
-        GoBankrupt();
+        GoBankrupt(s, out);
         return;
     }
-    if (s.Credit < s.LastBet) {
-        s.Bet = s.Credit;
-        s.Credit = 0;
-    } else {
-        s.Bet = s.LastBet;
-        s.Credit -= s.LastBet;
-    }
+    const Counter stake = s.Credit < s.LastBet ? s.Credit : s.LastBet;
+    s.Bet = stake;
+    s.Credit -= stake;
+    out.MoneyMoved(Money::Stake, stake);
     BuildPointTable(s);
     ResetPointTable(s);
-    ResetCardChart();
+    out.Screen(Show::FullCardChart);
     SetPokerPrizes(s);
-    ShowPokerTable();
+    out.Screen(Show::PokerTable);
     ScalePointValues(s);
-    ResetPointValues();
-    RefreshPanels();
-    StartGame();
+    out.Screen(Show::PointValues);
+    out.Screen(Show::Panels);
+    StartGame(s, out);
 }
 
-void GoBankrupt() {
-    GameState& s = RulesState();
-    platform::ShowMessageBox(QString::fromUtf8("破産しました。再度ゲームを開始します"));
+void GoBankrupt(GameState& s, Events& out) {
+    out.Box(QString::fromUtf8("破産しました。再度ゲームを開始します"));
     s.Bet = 0;
     s.Credit = kCreditAfterBankruptcy;
     s.BankruptCount = SaturatingAdd(s.BankruptCount, 1);
-    ShowStatus();
+    out.MoneyMoved(Money::Bankruptcy, kCreditAfterBankruptcy);
+    out.Screen(Show::Status);
 }
 
-void BetOneUnit() {
-    GameState& s = RulesState();
-    if (s.GameOver) ResetAfterGameOver();
-    if (s.Credit == 0 && s.Bet == 0) {
-        GoBankrupt();
-        return;
-    }
-    if (s.Bet == 0) {
-        SetButtonMode(ButtonMode::Betting);
-        s.GameInProgress = false;
-        s.FirstSelection = true;
-        BuildPointTable(s);
-        ResetPointTable(s);
-        ResetCardChart();
-        ShowCardPoints();
-        SetPokerPrizes(s);
-        RefreshPanels();
-        cardlib::ClearTable(Controls().hWnd);
-        ShowIdleTable();
-        Controls().RepaintNow();
-    }
-    if (s.Credit > 0) {
-        ++s.Bet;
-        --s.Credit;
-        platform::PlayWave(platform::Sound::UnitStaked);
-        SetPokerPrizes(s);
-        ShowPokerTable();
-        ScalePointValues(s);
-        ResetPointValues();
-        RefreshPanels();
-        if (s.Bet == kMaxBet || (s.Credit == 0 && s.Bet > 0)) StartGame();
-    }
+std::vector<Event> BetOneUnit(Game& game, EventSink& sink) {
+    Events out(sink);
+    BetOneUnit(game.rulesState(), out);
+    return out.Take();
 }
 
-void StartNextGame() {
-    GameState& s = RulesState();
-    if (s.GameOver) ResetAfterGameOver();
-    if (s.Bet > 0) {
-        ShowCardPoints();
-        StartGame();
-    } else if (s.LastBet > 0) {
-        ShowCardPoints();
-        RepeatLastBet();
-    }
+std::vector<Event> StartNextGame(Game& game, EventSink& sink) {
+    Events out(sink);
+    StartNextGame(game.rulesState(), out);
+    return out.Take();
 }
 
-void RepeatBet() {
-    GameState& s = RulesState();
-    if (s.GameOver) ResetAfterGameOver();
-    if (s.LastBet > 0) {
-        ShowCardPoints();
-        RepeatLastBet();
-    }
-}
-
-void SetButtonMode(ButtonMode mode) {
-    NamedControls& f = Controls();
-    const bool playing = mode == ButtonMode::Playing;
-    for (QPushButton* button : f.BettingButtons()) button->setVisible(!playing);
-    if (!playing) {
-        f.CommandBet->setEnabled(true);
-        f.CommandRepeatBet->setEnabled(false);
-    }
-    f.CommandNextGame->setEnabled(true);
+std::vector<Event> RepeatBet(Game& game, EventSink& sink) {
+    Events out(sink);
+    RepeatBet(game.rulesState(), out);
+    return out.Take();
 }
 
 }  // namespace zarvelo

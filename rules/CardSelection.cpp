@@ -5,19 +5,12 @@
 #include <cmath>
 
 #include "cardlib/CardLib.h"
-#include "files/FileObject.h"
-#include "platform/MessageBox.h"
-#include "platform/Sound.h"
-#include "rules/Betting.h"
 #include "rules/Dealing.h"
-#include "rules/Game.h"
+#include "rules/Messages.h"
 #include "rules/Poker.h"
-#include "screen/Messages.h"
-#include "screen/ScreenObject.h"
-#include "screen/TableGeometry.h"
+#include "rules/TableGeometry.h"
 #include "tables/PlayerData.h"
 #include "tables/PointTables.h"
-#include "windows/NamedControls.h"
 
 namespace zarvelo {
 
@@ -52,29 +45,31 @@ int CardPointMultiplier(int n) {
     }
 }
 
-void RecordPress(float x, float y) {
-    GameState& s = RulesState();
+void RecordPress(Game& game, float x, float y) {
+    GameState& s = game.rulesState();
     // Halves go to the even neighbour (the default rounding mode).
     s.ClickX = static_cast<Counter>(std::nearbyint(x));
     s.ClickY = static_cast<Counter>(std::nearbyint(y));
 }
 
-void TakeCardAtPress() {
-    GameState& s = RulesState();
+void TakeCardAtPress(GameState& s, Events& out) {
     if (s.GameOver || s.Bet == 0 || !s.GameInProgress) {
-        Controls().LabelMessage->setText(kPleaseBetAndStart);
+        out.MessageLine(kPleaseBetAndStart);
+        out.PickRefused(Refusal::NoGame);
         return;
     }
-    if (s.ClickY < kRowTop || s.ClickY > kRowBottom) return;
-    const int slot = SlotAt(s.ClickX);
-    if (slot == 0) return;
+    const int slot = s.ClickY < kRowTop || s.ClickY > kRowBottom ? 0 : SlotAt(s.ClickX);
+    if (slot == 0) {
+        out.PickRefused(Refusal::OutsideRow);
+        return;
+    }
 
     if (Accepts(s, s.TableCards[0], s.TableCards[slot])) {
         if (s.FirstSelection) {
             s.FirstSelection = false;
-            Controls().LabelMessage->setText(QString());
+            out.MessageLine(QString());
         }
-        platform::PlayWave(platform::Sound::CardTaken);
+        out.Sound(platform::Sound::CardTaken);
         s.TableCards[0] = s.TableCards[slot];
         // The library keeps no card positions: the current card is drawn at its own slot.
         const CardNumber next = s.DeckPosition < kDeckSize ? s.Deck[s.DeckPosition] : 0;
@@ -82,65 +77,84 @@ void TakeCardAtPress() {
         ++s.DeckPosition;
         s.GameCards = SaturatingAdd(s.GameCards, 1);
         s.TotalCards = SaturatingAdd(s.TotalCards, 1);
-        AwardCardPoints();
-        ShowCardPoints();
-        EvaluatePokerHand();
+        AwardCardPoints(s, out);
+        out.Screen(Show::CardPoints);
+        EvaluatePokerHand(s, out);
         if (next != 0) {
             s.CardChart[cardlib::GetCardSuit(next) - 1][cardlib::GetCardValue(next) - 1] =
                 QLatin1Char(' ');
         }
+    } else {
+        out.PickRefused(Refusal::NoMatch);
     }
-    RefreshTable();
+    RefreshTable(s, out);
     if (s.DeckPosition >= kDeckSize) {
-        ClearStage();
+        ClearStage(s, out);
     } else if (!s.PlayableExists) {
-        EndGame();
+        EndGame(s, out);
     }
 }
 
-void AwardCardPoints() {
-    GameState& s = RulesState();
+std::vector<Event> TakeCardAtPress(Game& game, EventSink& sink) {
+    Events out(sink);
+    TakeCardAtPress(game.rulesState(), out);
+    return out.Take();
+}
+
+void AwardCardPoints(GameState& s, Events& out) {
     const int multiplier = CardPointMultiplier(s.CardsInStage());
     if (multiplier == 0) return;
+    const Counter before = s.Win;
     s.Win = SaturatingAdd(s.Win, SaturatingMul(SaturatingMul(s.Stage, multiplier), s.Bet));
+    out.MoneyMoved(Money::CardPoints, s.Win - before);
 }
 
-void RedealTable() {
-    DealTable();
-    RefreshTable();
+void RedealTable(GameState& s, Events& out) {
+    DealTable(s);
+    RefreshTable(s, out);
 }
 
-void ClearStage() {
-    GameState& s = RulesState();
+void ClearStage(GameState& s, Events& out) {
     s.StageCleared = true;
-    platform::PlayWave(platform::Sound::StageClear);
-    platform::ShowMessageBox(QStringLiteral("You did it!! Try next game!"));
+    out.Sound(platform::Sound::StageClear);
+    out.Box(QStringLiteral("You did it!! Try next game!"));
     s.Stage = SaturatingAdd(s.Stage, 1);
-    RedealTable();
+    Event cleared;
+    cleared.kind = EventKind::StageCleared;
+    cleared.amount = s.Stage;
+    out.Report(std::move(cleared));
+    RedealTable(s, out);
 }
 
-void EndGame() {
-    GameState& s = RulesState();
-    NamedControls& c = Controls();
-    platform::PlayWave(platform::Sound::GameOver);
-    c.LabelMessage->setText(kGameOverMessage);
+void EndGame(GameState& s, Events& out) {
+    out.Sound(platform::Sound::GameOver);
+    out.MessageLine(kGameOverMessage);
+    const Counter before = s.Credit;
     s.Credit = SaturatingAdd(s.Credit, s.Win);
+    out.MoneyMoved(Money::WinPaid, s.Credit - before);
     s.PlayerRecord.GamesPlayed = SaturatingAdd(s.PlayerRecord.GamesPlayed, 1);
     if (s.TotalCards > s.HiScore) {
         s.HiScore = s.TotalCards;
-        c.LabelHiscore->setText(QString::number(s.HiScore));
+        out.Screen(Show::HiScore);
     }
     if (s.GameCards > s.Ranking[kRankingSize - 1].Cards) EnterRanking(s);
     // The finished game is on the disk before anything can end the program.
     CopyStateToRecord(s);
-    SaveRecordAndRanking(s.PlayerName, s.PlayerRecord, s.Ranking);
+    Event save;
+    save.kind = EventKind::SaveRecordAndRanking;
+    save.text = s.PlayerName;
+    save.record = s.PlayerRecord;
+    save.ranking = s.Ranking;
+    out.Report(std::move(save));
     s.Stage = 1;
     s.GameOver = true;
     s.GameInProgress = false;
     s.StageCleared = false;
-    for (QPushButton* button : c.BettingButtons()) button->show();
-    c.CommandBet->setEnabled(true);
-    c.CommandRepeatBet->setEnabled(true);
+    Event over;
+    over.kind = EventKind::GameOver;
+    over.amount = s.Win;
+    out.Report(std::move(over));
+    out.Screen(Show::ButtonsAfterGame);
 }
 
 }  // namespace zarvelo

@@ -6,14 +6,8 @@
 #include <random>
 
 #include "cardlib/CardLib.h"
-#include "platform/MessageBox.h"
-#include "rules/Game.h"
+#include "rules/Messages.h"
 #include "rules/TableSlots.h"
-#include "screen/CardChart.h"
-#include "screen/Messages.h"
-#include "screen/ScreenObject.h"
-#include "screen/TableDrawing.h"
-#include "windows/NamedControls.h"
 
 namespace zarvelo {
 
@@ -61,15 +55,7 @@ void FillCardChart(GameState& s) {
 
 void SetRandomSource(RandomSource source) { g_randomSource = std::move(source); }
 
-bool LoadCardLibrary() {
-    if (cardlib::InitializeDeck(Controls().hWnd) != 0) return true;
-    platform::ShowMessageBox(QStringLiteral("Qcard32.dll couldn't be loaded"),
-                             QStringLiteral("DLL Error"));
-    return false;
-}
-
-void ShuffleDeck() {
-    GameState& s = RulesState();
+void ShuffleDeck(GameState& s) {
     bool first = true;
     auto next = [&first] {
         if (g_randomSource) return g_randomSource();
@@ -82,8 +68,7 @@ void ShuffleDeck() {
     for (int i = 53; i <= 57; ++i) s.Deck[i - 1] = 0;
 }
 
-void DealTable() {
-    GameState& s = RulesState();
+void DealTable(GameState& s) {
     s.FirstSelection = true;
     s.DeckPosition = 0;
     if (!s.StageCleared) {
@@ -93,7 +78,7 @@ void DealTable() {
         s.Stage = 1;
     }
     FillCardChart(s);
-    ShuffleDeck();
+    ShuffleDeck(s);
     for (int i = 1; i <= 5; ++i) {
         s.TableCards[i] = s.Deck[i - 1];
         ++s.DeckPosition;
@@ -102,23 +87,23 @@ void DealTable() {
     s.MainCaption = CaptionFor(s.PlayerName);
 }
 
-void ShowPlayableCards() {
-    GameState& s = RulesState();
-    NamedControls& c = Controls();
+void MarkPlayableCards(GameState& s) {
     const TableSlotViews view = ViewOfTable(s);
     s.PlayableExists = false;
-    for (int i = 1; i <= 5; ++i) {
-        c.FrameNotice[i]->setVisible(view[i].playable);
-        // Every card may be taken at a deal's first pick, which is no proof that one matches.
+    // Every card may be taken at a deal's first pick, which is no proof that one matches.
+    for (int i = 1; i <= 5; ++i)
         if (view[i].playable && !s.FirstSelection) s.PlayableExists = true;
-    }
 }
 
-void RefreshTable() {
-    ShowStatus();
-    ShowCardChart();
-    ShowPlayableCards();
-    DrawTable();
+void RefreshTable(GameState& s, Events& out) {
+    MarkPlayableCards(s);
+    out.Screen(Show::Table);
+}
+
+std::vector<Event> RefreshTable(Game& game, EventSink& sink) {
+    Events out(sink);
+    RefreshTable(game.rulesState(), out);
+    return out.Take();
 }
 
 }  // namespace zarvelo

@@ -3,20 +3,20 @@
 
 #include <functional>
 
-#include "state/GameState.h"
+#include "rules/Events.h"
+#include "rules/Game.h"
 
 namespace zarvelo {
 
-// Readies the card library for the main window; on failure tells the user and returns false,
-// after which the program must end.
-bool LoadCardLibrary();
-
 // Every chart cell back to its rank: the whole deck is still to come.
 void FillCardChart(GameState& s);
-void ShuffleDeck();
-void DealTable();
-void ShowPlayableCards();
-void RefreshTable();
+void ShuffleDeck(GameState& s);
+void DealTable(GameState& s);
+// Whether a row card other than at a deal's first pick may be taken: what keeps a game going.
+void MarkPlayableCards(GameState& s);
+// The playable cards marked, then the table shown as it lies.
+void RefreshTable(GameState& s, Events& out);
+std::vector<Event> RefreshTable(Game& game, EventSink& sink);
 
 // The shuffle's random numbers, uniform in [0, 1); tests replace the source to fix a deck.
 using RandomSource = std::function<double()>;

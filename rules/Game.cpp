@@ -1,7 +1,6 @@
 // The program's one game.
 #include "rules/Game.h"
 
-#include "files/FileObject.h"
 #include "rules/Dealing.h"
 #include "tables/PlayerData.h"
 #include "tables/PointTables.h"
@@ -13,18 +12,18 @@ Game& TheGame() {
     return game;
 }
 
-void Game::InitializeProgramState() {
+void Game::InitializeProgramState(const QString& lastPlayer, const PlayerRecordType& record,
+                                  const RankingTable& ranking) {
     GameState& s = state_;
     s.FirstSelection = true;
     s.DeckPosition = s.GameCards = s.TotalCards = s.HiScore = 0;
     s.Stage = 1;
     s.GameOver = s.StageCleared = false;
     FillCardChart(s);
-    const LastPlayer last = LoadLastPlayer();
-    s.PlayerName = last.name;
-    s.PlayerRecord = last.record;
+    s.PlayerName = lastPlayer;
+    s.PlayerRecord = record;
     CopyRecordToState(s);
-    s.Ranking = LoadRanking();
+    s.Ranking = ranking;
     BuildPointTable(s);
 }
 

@@ -12,8 +12,10 @@ public:
     GameState& rulesState() { return state_; }
     // Back to the values before start-up: zeros, false, empty.
     void reset() { state_ = GameState{}; }
-    // The start values, the last player and the ranking from the data files, the point table.
-    void InitializeProgramState();
+    // The start values, the last player and the ranking as the data files hold them, the point
+    // table.
+    void InitializeProgramState(const QString& lastPlayer, const PlayerRecordType& record,
+                                const RankingTable& ranking);
 
 private:
     GameState state_;

@@ -1,40 +1,47 @@
 // The player change of the name entry, and the record saved when the program closes.
 #include "rules/Players.h"
 
-#include "files/FileObject.h"
-#include "rules/Game.h"
-#include "screen/Messages.h"
+#include "rules/Dealing.h"
+#include "rules/Messages.h"
 #include "tables/PlayerData.h"
 
 namespace zarvelo {
 
-void NameWindowForPlayer() {
-    GameState& s = RulesState();
-    s.MainCaption = CaptionFor(s.PlayerName);
+namespace {
+
+void ReportSave(GameState& s, EventKind kind, const QString& player, Events& out) {
+    Event save;
+    save.kind = kind;
+    save.text = player;
+    save.record = s.PlayerRecord;
+    save.ranking = s.Ranking;
+    out.Report(std::move(save));
 }
 
-void RememberPlayerName() {
-    GameState& s = RulesState();
-    s.PreviousPlayerName = s.PlayerName;
-}
-
-bool ChangePlayer(const QString& typedName) {
-    GameState& s = RulesState();
+void ChangePlayer(GameState& s, const QString& typedName, const StoredRecord& stored, Events& out) {
     if (typedName == s.PreviousPlayerName) {
         s.PlayerName = typedName;
-        return false;
+        out.Screen(Show::Cards);
+        out.Screen(Show::RepaintNow);
+        return;
     }
     // The outgoing player plays on until saved: an end during the save's box saves that one.
-    SavePlayerFiles(s.PreviousPlayerName, s.PlayerRecord);
+    ReportSave(s, EventKind::SavePlayerFiles, s.PreviousPlayerName, out);
     s.PlayerName = typedName;
-    if (auto stored = LoadPlayerFile(s.PlayerName)) {
-        s.PlayerRecord = *stored;
+    if (auto record = stored(s.PlayerName)) {
+        s.PlayerRecord = *record;
     } else {
         ResetRecordForNewPlayer(s);
         s.PlayerRecord.Name = s.PlayerName;
     }
     CopyRecordToState(s);
-    ReportDataProblems();
+    Event changed;
+    changed.kind = EventKind::PlayerChanged;
+    changed.text = s.PlayerName;
+    out.Report(std::move(changed));
+    Event problems;
+    problems.kind = EventKind::ReportDataProblems;
+    out.Report(std::move(problems));
     s.MainCaption = QStringLiteral("Zarvelo?(") + s.PlayerName + QLatin1Char(')');
     s.Win = 0;
     // The outgoing player's game ends here: its stake was never saved, and the incoming
@@ -43,13 +50,38 @@ bool ChangePlayer(const QString& typedName) {
     s.GameInProgress = false;
     s.GameOver = false;
     s.StageCleared = false;
-    return true;
+    out.Screen(Show::Status);
+    out.Screen(Show::ClearedTable);
+    out.Screen(Show::IdleTable);
+    DealTable(s);
+    out.Screen(Show::IdleTable);
 }
 
-void SaveSession() {
-    GameState& s = RulesState();
+}  // namespace
+
+void NameWindowForPlayer(Game& game) {
+    GameState& s = game.rulesState();
+    s.MainCaption = CaptionFor(s.PlayerName);
+}
+
+void RememberPlayerName(Game& game) {
+    GameState& s = game.rulesState();
+    s.PreviousPlayerName = s.PlayerName;
+}
+
+std::vector<Event> ChangePlayer(Game& game, const QString& typedName, const StoredRecord& stored,
+                                EventSink& sink) {
+    Events out(sink);
+    ChangePlayer(game.rulesState(), typedName, stored, out);
+    return out.Take();
+}
+
+std::vector<Event> SaveSession(Game& game, EventSink& sink) {
+    GameState& s = game.rulesState();
+    Events out(sink);
     CopyStateToRecord(s);
-    SaveRecordAndRanking(s.PlayerName, s.PlayerRecord, s.Ranking);
+    ReportSave(s, EventKind::SaveRecordAndRanking, s.PlayerName, out);
+    return out.Take();
 }
 
 }  // namespace zarvelo

@@ -3,22 +3,30 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <optional>
+
+#include "rules/Events.h"
+#include "rules/Game.h"
 
 namespace zarvelo {
 
 // The window's caption names the player now playing.
-void NameWindowForPlayer();
+void NameWindowForPlayer(Game& game);
 
 // The name entry became the active window: the name a change is measured against.
-void RememberPlayerName();
+void RememberPlayerName(Game& game);
 
 // The player change with the name as typed: the outgoing player saved, the incoming one loaded or
-// made, any game of the outgoing one abandoned. False when the name is the same and the player
-// plays on; the window then only redraws.
-bool ChangePlayer(const QString& typedName);
+// made, any game of the outgoing one abandoned and the waiting table shown. When the name is the
+// same the player plays on and the table is only drawn again.
+// The record a player's file holds, if there is one.
+using StoredRecord = std::function<std::optional<PlayerRecordType>(const QString& player)>;
+std::vector<Event> ChangePlayer(Game& game, const QString& typedName, const StoredRecord& stored,
+                                EventSink& sink);
 
 // The live credit into the record, then the ranking and the player's files saved: what a quit,
 // an end from outside and the end of the desktop session keep.
-void SaveSession();
+std::vector<Event> SaveSession(Game& game, EventSink& sink);
 
 }  // namespace zarvelo

@@ -5,12 +5,10 @@
 #include <utility>
 
 #include "cardlib/CardLib.h"
-#include "rules/Game.h"
 
 namespace zarvelo {
 
-PokerHand ClassifyTable() {
-    GameState& s = RulesState();
+PokerHand ClassifyTable(const GameState& s) {
     std::array<int, 5> suits{};
     std::array<int, 5> values{};
     int cards = 0;  // real cards among the five slots
@@ -50,16 +48,17 @@ PokerHand ClassifyTable() {
     return PokerHand::Flush;
 }
 
-void EvaluatePokerHand() {
-    GameState& s = RulesState();
+void EvaluatePokerHand(GameState& s, Events& out) {
     static const char* const kNames[kPokerHands] = {"Royal Straight Flush", "Straight Flush",
                                                     "4 Cards", "Full House", "Flush"};
     s.MessageText.clear();
-    const PokerHand hand = ClassifyTable();
+    const PokerHand hand = ClassifyTable(s);
     if (hand == PokerHand::None) return;
     const int k = static_cast<int>(hand);
     s.PokerCount[k] = SaturatingAdd(s.PokerCount[k], 1);
+    const Counter before = s.Win;
     s.Win = SaturatingAdd(s.Win, s.PokerPrize[k]);
+    out.MoneyMoved(Money::PokerPrize, s.Win - before);
     s.MessageText = QString::fromLatin1(kNames[k]);
 }
 

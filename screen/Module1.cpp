@@ -1,12 +1,12 @@
 // The main window's set-up at start-up.
 #include "screen/Module1.h"
 
-#include "rules/Betting.h"
 #include "rules/Game.h"
+#include "rules/Messages.h"
 #include "rules/Players.h"
+#include "rules/TableGeometry.h"
 #include "screen/CardChart.h"
-#include "screen/Messages.h"
-#include "screen/TableGeometry.h"
+#include "screen/ScreenObject.h"
 #include "windows/NamedControls.h"
 
 namespace zarvelo {
@@ -19,7 +19,7 @@ void InitMainWindow() {
         c.FrameNotice[i]->move(NoticeFrameRect(i).topLeft());
         c.FrameNotice[i]->hide();
     }
-    NameWindowForPlayer();
+    NameWindowForPlayer(TheGame());
     ResetCardChart();
 }
 

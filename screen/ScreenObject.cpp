@@ -80,4 +80,26 @@ void RefreshPanels() {
     ShowPokerTable();
 }
 
+void SetButtonMode(ButtonMode mode) {
+    NamedControls& f = Controls();
+    const bool playing = mode == ButtonMode::Playing;
+    for (QPushButton* button : f.BettingButtons()) button->setVisible(!playing);
+    if (!playing) {
+        f.CommandBet->setEnabled(true);
+        f.CommandRepeatBet->setEnabled(false);
+    }
+    f.CommandNextGame->setEnabled(true);
+}
+
+void ShowButtonsAfterGame() {
+    NamedControls& f = Controls();
+    for (QPushButton* button : f.BettingButtons()) button->show();
+    f.CommandBet->setEnabled(true);
+    f.CommandRepeatBet->setEnabled(true);
+}
+
+void ShowMessageLine(const QString& text) { Controls().LabelMessage->setText(text); }
+
+void ShowHiScore() { Controls().LabelHiscore->setText(QString::number(State().HiScore)); }
+
 }  // namespace zarvelo

@@ -1,7 +1,18 @@
 // Copies game state into the main window's status labels, "Card Point" and "Porker Prize" panels.
 #pragma once
 
+#include <QString>
+
 namespace zarvelo {
+
+enum class ButtonMode { Betting, Playing };
+void SetButtonMode(ButtonMode mode);
+// A game is over: all three betting buttons shown and usable.
+void ShowButtonsAfterGame();
+// Text written straight into the message line, which the game's message comes back over at the
+// next refresh.
+void ShowMessageLine(const QString& text);
+void ShowHiScore();
 
 void ShowStatus();
 void ShowCardPoints();

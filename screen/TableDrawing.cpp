@@ -2,14 +2,38 @@
 #include "screen/TableDrawing.h"
 
 #include "cardlib/CardLib.h"
+#include "platform/MessageBox.h"
 #include "rules/Game.h"
+#include "rules/Messages.h"
+#include "rules/TableGeometry.h"
 #include "rules/TableSlots.h"
 #include "screen/CardChart.h"
-#include "screen/Messages.h"
-#include "screen/TableGeometry.h"
+#include "screen/ScreenObject.h"
 #include "windows/NamedControls.h"
 
 namespace zarvelo {
+
+bool LoadCardLibrary() {
+    if (cardlib::InitializeDeck(Controls().hWnd) != 0) return true;
+    platform::ShowMessageBox(QStringLiteral("Qcard32.dll couldn't be loaded"),
+                             QStringLiteral("DLL Error"));
+    return false;
+}
+
+void ShowPlayableCards() {
+    NamedControls& c = Controls();
+    const TableSlotViews view = ViewOfTable(State());
+    for (int i = 1; i <= 5; ++i) c.FrameNotice[i]->setVisible(view[i].playable);
+}
+
+void ShowTable() {
+    ShowStatus();
+    ShowCardChart();
+    ShowPlayableCards();
+    DrawTable();
+}
+
+void ClearTable() { cardlib::ClearTable(Controls().hWnd); }
 
 void ShowIdleTable() {
     NamedControls& c = Controls();

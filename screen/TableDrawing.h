@@ -5,6 +5,19 @@
 
 namespace zarvelo {
 
+// Readies the card library for the main window; on failure tells the user and returns false,
+// after which the program must end.
+bool LoadCardLibrary();
+
+// The red frames around the row cards that may be taken.
+void ShowPlayableCards();
+
+// Status, card chart, frames and the cards as they lie.
+void ShowTable();
+
+// The table cleared to black.
+void ClearTable();
+
 // The waiting table shown while the player bets: empty slots and the betting buttons.
 void ShowIdleTable();
 

@@ -4,8 +4,10 @@
 
 #include "cardlib/CardLib.h"
 #include "rules/Dealing.h"
+#include "screen/TableDrawing.h"
 #include "state/GameState.h"
 #include "tests/GameFixture.h"
+#include "windows/EventPlayer.h"
 #include "windows/MainForm.h"
 #include "windows/TableView.h"
 
@@ -22,7 +24,7 @@ protected:
 
 TEST_F(DealingTest, ShuffleIsAPermutationWithFiveEmptyDraws) {
     for (int round = 0; round < 200; ++round) {
-        ShuffleDeck();
+        ShuffleDeck(S());
         QSet<int> seen;
         for (int i = 0; i < 52; ++i) seen.insert(S().Deck[i]);
         ASSERT_EQ(seen.size(), 52);
@@ -36,14 +38,14 @@ TEST_F(DealingTest, PositionZeroIsNeverASwapPartner) {
     // at the top (and beyond) with position 51.
     for (double r : {0.0, -3.0, 0.99999999, 1.0, 7.5}) {
         SetRandomSource([r] { return r; });
-        ShuffleDeck();
+        ShuffleDeck(S());
         QSet<int> seen;
         for (int i = 0; i < 52; ++i) seen.insert(S().Deck[i]);
         EXPECT_EQ(seen.size(), 52) << r;
     }
     // Position 0 changes only at j = 0: it ends holding what position k held after that swap.
     SetRandomSource([] { return 0.0; });
-    ShuffleDeck();
+    ShuffleDeck(S());
     EXPECT_EQ(S().Deck[0], 2);
     EXPECT_EQ(S().Deck[1], 52);  // the last swap j = 51 brings card 52 to position 1
 }
@@ -73,16 +75,16 @@ TEST_F(DealingTest, FixedDrawsGivePinnedDecks) {
     for (const Case& c : cases) {
         int j = 0;
         SetRandomSource([&] { return c.draw(j++); });
-        ShuffleDeck();
+        ShuffleDeck(S());
         EXPECT_EQ(j, 52) << c.name;  // one draw per position
         EXPECT_EQ(S().Deck, c.deck) << c.name;
     }
 }
 
 TEST_F(DealingTest, TwoDealsInARowDiffer) {
-    ShuffleDeck();
+    ShuffleDeck(S());
     const auto first = S().Deck;
-    ShuffleDeck();
+    ShuffleDeck(S());
     EXPECT_NE(S().Deck, first);
 }
 
@@ -93,7 +95,7 @@ TEST_F(DealingTest, ADealFillsTheRowAndResetsTheGameUnlessAStageWasCleared) {
     S().Stage = 3;
     S().GameOver = true;
     S().TableCards[0] = 17;
-    DealTable();
+    DealTable(S());
     EXPECT_EQ(S().DeckPosition, 5);
     EXPECT_TRUE(S().FirstSelection);
     for (int i = 1; i <= 5; ++i) EXPECT_EQ(S().TableCards[i], S().Deck[i - 1]);
@@ -107,7 +109,7 @@ TEST_F(DealingTest, ADealFillsTheRowAndResetsTheGameUnlessAStageWasCleared) {
     S().GameCards = S().TotalCards = 52;
     S().Stage = 2;
     S().StageCleared = true;
-    DealTable();
+    DealTable(S());
     EXPECT_EQ(S().GameCards, 52);
     EXPECT_EQ(S().TotalCards, 52);
     EXPECT_EQ(S().Stage, 2);
@@ -120,17 +122,20 @@ TEST_F(DealingTest, FramesMarkWhatMayBeTaken) {
     S().TableCards = {card(3, 7), card(3, 13), card(4, 7), card(1, 2), 0, card(3, 1)};
     S().FirstSelection = true;
     S().GameInProgress = true;  // a deal's first pick, not the waiting table
+    MarkPlayableCards(S());
     ShowPlayableCards();
     for (int i = 1; i <= 5; ++i) EXPECT_TRUE(f.FrameNotice[i]->isVisible()) << i;
     EXPECT_FALSE(S().PlayableExists);
 
     S().FirstSelection = false;
+    MarkPlayableCards(S());
     ShowPlayableCards();
     const bool expected[] = {true, true, false, false, true};
     for (int i = 1; i <= 5; ++i) EXPECT_EQ(f.FrameNotice[i]->isVisible(), expected[i - 1]) << i;
     EXPECT_TRUE(S().PlayableExists);
 
     S().TableCards = {card(3, 7), card(1, 2), 0, card(2, 9), 0, card(4, 11)};
+    MarkPlayableCards(S());
     ShowPlayableCards();
     EXPECT_FALSE(S().PlayableExists);
     for (int i = 1; i <= 5; ++i) EXPECT_FALSE(f.FrameNotice[i]->isVisible()) << i;
@@ -154,8 +159,8 @@ TEST_F(DealingTest, RefreshDrawsFiveFacesAtTheSlotsAndTheCurrentCardAfterAPick) 
     MainForm& f = Form();
     S().Stage = 1;
     S().GameInProgress = true;
-    DealTable();
-    RefreshTable();
+    DealTable(S());
+    RefreshTable(TheGame(), WindowSink());
     for (int i = 1; i <= 5; ++i) {
         EXPECT_TRUE(ShowsCardAt(f, QPoint(7 + 85 * (i - 1), 167))) << i;
         EXPECT_TRUE(f.FrameNotice[i]->isVisible());
@@ -165,7 +170,7 @@ TEST_F(DealingTest, RefreshDrawsFiveFacesAtTheSlotsAndTheCurrentCardAfterAPick) 
     S().FirstSelection = false;
     S().TableCards[0] = S().TableCards[2];
     S().TableCards[2] = 0;
-    RefreshTable();
+    RefreshTable(TheGame(), WindowSink());
     EXPECT_TRUE(ShowsCardAt(f, QPoint(177, 7)));
     EXPECT_FALSE(ShowsCardAt(f, QPoint(92, 167)));  // an emptied slot shows no card
     EXPECT_FALSE(f.FrameNotice[2]->isVisible());

@@ -21,6 +21,7 @@
 #include "screen/ScreenObject.h"
 #include "tables/PlayerData.h"
 #include "tables/PointTables.h"
+#include "windows/EventPlayer.h"
 #include "windows/MainForm.h"
 #include "windows/SecondaryForms.h"
 #include "windows/SingleWindow.h"
@@ -126,7 +127,7 @@ void GameFixture::ArrangeDeal(const std::vector<CardNumber>& row,
     for (CardNumber card : row)
         if (card)
             S().CardChart[cardlib::GetCardSuit(card) - 1][cardlib::GetCardValue(card) - 1] = ' ';
-    RefreshTable();
+    RefreshTable(TheGame(), WindowSink());
 }
 
 }  // namespace zarvelo::testing

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/MessageBoxRecorder.h"
-#include "screen/TableGeometry.h"
+#include "rules/TableGeometry.h"
 #include "tests/TestState.h"
 
 class QPushButton;

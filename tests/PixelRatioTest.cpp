@@ -12,6 +12,7 @@
 #include "cardlib/CardLib.h"
 #include "rules/Dealing.h"
 #include "tests/TestState.h"
+#include "windows/EventPlayer.h"
 #include "windows/MainForm.h"
 #include "windows/TableView.h"
 
@@ -83,7 +84,7 @@ TEST_F(PixelRatioTest, FacesAreDrawnAtTheScreensResolution) {
     S().GameInProgress = true;
     QScreen* const one = ScreenOfRatio(1);
     TableOn(one);
-    RefreshTable();
+    RefreshTable(TheGame(), WindowSink());
     const QImage single = f.table()->surface().image().copy();
     const QImage twice = TableOn(ScreenOfRatio(2));
     ASSERT_EQ(single.devicePixelRatio(), 1.0);

@@ -18,7 +18,7 @@ constexpr auto C = cardlib::CardOf;
 
 PokerHand Classify(std::array<CardNumber, 5> row) {
     for (int i = 0; i < 5; ++i) S().TableCards[i + 1] = row[i];
-    return ClassifyTable();
+    return ClassifyTable(S());
 }
 
 TEST(Poker, EveryRowOfTheDeckHasTheKnownFrequencies) {
@@ -123,7 +123,8 @@ TEST(Poker, APaidHandIsCountedNamedAndPaidEveryTime) {
         for (int i = 0; i < 5; ++i) S().TableCards[i + 1] = c.row[i];
         for (int time = 1; time <= 2; ++time) {
             const Counter before = S().Win;
-            EvaluatePokerHand();
+            Events out;
+            EvaluatePokerHand(S(), out);
             EXPECT_EQ(S().Win - before, c.prize) << c.name;
             EXPECT_EQ(S().PokerCount[c.entry], time) << c.name;
             EXPECT_EQ(S().MessageText, c.name);
@@ -133,7 +134,8 @@ TEST(Poker, APaidHandIsCountedNamedAndPaidEveryTime) {
     const auto counts = S().PokerCount;
     S().TableCards = {0, C(1, 7), C(2, 7), C(3, 4), C(1, 4), C(2, 9)};
     S().MessageText = "stale";
-    EvaluatePokerHand();
+    Events out;
+    EvaluatePokerHand(S(), out);
     EXPECT_EQ(S().Win, before);
     EXPECT_EQ(S().PokerCount, counts);
     EXPECT_TRUE(S().MessageText.isEmpty());

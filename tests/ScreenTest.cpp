@@ -86,7 +86,7 @@ TEST_F(ScreenTest, StatusShowsNumbersMessageAndCaption) {
 TEST_F(ScreenTest, ChartRowsAfterADealMissExactlyTheTableCards) {
     MainForm& f = Form();
     S().Stage = 1;
-    DealTable();
+    DealTable(S());
     ShowCardChart();
     int missing = 0;
     for (int suit = 1; suit <= 4; ++suit) {

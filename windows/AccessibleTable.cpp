@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "rules/Game.h"
+#include "rules/TableGeometry.h"
 #include "rules/TableSlots.h"
 #include "screen/CardNames.h"
-#include "screen/TableGeometry.h"
 #include "windows/Accessibility.h"
 #include "windows/MainForm.h"
 #include "windows/TableView.h"

@@ -14,10 +14,10 @@
 
 #include "artwork/IconPainter.h"
 #include "platform/Fonts.h"
+#include "rules/Messages.h"
+#include "rules/TableGeometry.h"
 #include "screen/CardChart.h"
-#include "screen/Messages.h"
 #include "screen/Palette.h"
-#include "screen/TableGeometry.h"
 #include "tables/PointTables.h"
 #include "windows/Accessibility.h"
 #include "windows/ClientTitleBar.h"

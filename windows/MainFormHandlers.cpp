@@ -1,26 +1,16 @@
 // The main window's event handlers: table presses and clicks, repaints and the three buttons.
-#include <cmath>
-
-#include "cardlib/CardLib.h"
-#include "files/FileObject.h"
-#include "platform/Sound.h"
 #include "rules/Betting.h"
 #include "rules/CardSelection.h"
 #include "rules/Dealing.h"
 #include "rules/Game.h"
-#include "rules/Poker.h"
-#include "screen/CardChart.h"
-#include "screen/Messages.h"
-#include "screen/ScreenObject.h"
+#include "rules/TableGeometry.h"
 #include "screen/TableDrawing.h"
-#include "screen/TableGeometry.h"
-#include "tables/PlayerData.h"
-#include "tables/PointTables.h"
+#include "windows/EventPlayer.h"
 #include "windows/MainForm.h"
 
 namespace zarvelo {
 
-void MainForm::Form_MouseDown(int, int, float x, float y) { RecordPress(x, y); }
+void MainForm::Form_MouseDown(int, int, float x, float y) { RecordPress(TheGame(), x, y); }
 
 void MainForm::PressSlot(int slot) {
     const QPointF centre = QRectF(SlotRect(slot)).center();
@@ -29,21 +19,21 @@ void MainForm::PressSlot(int slot) {
     Form_Click();
 }
 
-void MainForm::Form_Click() { TakeCardAtPress(); }
+void MainForm::Form_Click() { TakeCardAtPress(TheGame(), WindowSink()); }
 
 void MainForm::Form_Paint() {
     const GameState& s = State();
     if (s.FirstSelection && !s.GameInProgress) {
         ShowIdleTable();
     } else {
-        RefreshTable();
+        RefreshTable(TheGame(), WindowSink());
     }
 }
 
-void MainForm::CommandBet_Click() { BetOneUnit(); }
+void MainForm::CommandBet_Click() { BetOneUnit(TheGame(), WindowSink()); }
 
-void MainForm::CommandNextGame_Click() { StartNextGame(); }
+void MainForm::CommandNextGame_Click() { StartNextGame(TheGame(), WindowSink()); }
 
-void MainForm::CommandRepeatBet_Click() { RepeatBet(); }
+void MainForm::CommandRepeatBet_Click() { RepeatBet(TheGame(), WindowSink()); }
 
 }  // namespace zarvelo

@@ -7,6 +7,7 @@
 #include "rules/Game.h"
 #include "rules/Players.h"
 #include "tables/PlayerData.h"
+#include "windows/EventPlayer.h"
 #include "windows/MainForm.h"
 #include "windows/SecondaryForms.h"
 #include "windows/SingleWindow.h"
@@ -36,7 +37,7 @@ void MainForm::Form_QueryUnload() {
 }
 
 void MainForm::SaveClosing() {
-    SaveSession();
+    SaveSession(TheGame(), WindowSink());
     saved_ = true;
 }
 

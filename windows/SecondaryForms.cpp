@@ -11,13 +11,13 @@
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
-#include "rules/Dealing.h"
 #include "rules/Game.h"
 #include "rules/Players.h"
 #include "screen/ScreenObject.h"
 #include "screen/TableDrawing.h"
 #include "tables/PlayerData.h"
 #include "windows/ClientTitleBar.h"
+#include "windows/EventPlayer.h"
 #include "windows/MainForm.h"
 #include "windows/SingleWindow.h"
 #include "windows/TableView.h"
@@ -123,7 +123,7 @@ void EnterNameForm::closeEvent(QCloseEvent* event) {
 void EnterNameForm::Form_Activate() {
     StartingTextPlayer->setText(State().PlayerName);
     StartingTextPlayer->setSelection(0, 16);
-    RememberPlayerName();
+    RememberPlayerName(TheGame());
 }
 
 void EnterNameForm::StartingButton_Click() {
@@ -138,17 +138,7 @@ void EnterNameForm::StartingButton_Click() {
 }
 
 void EnterNameForm::ChangePlayer() {
-    MainForm& main = MainForm::instance();
-    if (!zarvelo::ChangePlayer(StartingTextPlayer->text())) {
-        DrawTable();
-        main.RepaintNow();
-        return;
-    }
-    ShowStatus();
-    cardlib::ClearTable(main.hWnd);
-    ShowIdleTable();
-    DealTable();
-    ShowIdleTable();
+    zarvelo::ChangePlayer(TheGame(), StartingTextPlayer->text(), LoadPlayerFile, WindowSink());
 }
 
 RankingForm::RankingForm() {

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "screen/TableGeometry.h"
+#include "rules/TableGeometry.h"
 #include "windows/MainForm.h"
 
 namespace zarvelo {

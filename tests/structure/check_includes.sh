@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Fails when a module includes one it must not: the arrows between the folders point one way, and
-# the procedures reach the main window only through its named controls.
+# Fails when a module includes one it must not: the arrows between the folders point one way
+# (windows/ above screen/ above rules/), the screen reaches the main window only through its named
+# controls, and the rules see no widget at all.
 # Usage: check_includes.sh SOURCE_ROOT
 set -euo pipefail
 root=$1
@@ -13,12 +14,12 @@ declare -A allowed=(
     [artwork]="cardlib platform"
     [tables]="state platform"
     [files]="state platform tables"
-    [rules]="state platform cardlib tables files screen"
+    [rules]="state platform cardlib tables files"
     [screen]="state platform cardlib tables rules"
     [windows]="state platform cardlib tables files rules screen artwork"
     [app]="state platform cardlib tables files rules screen windows artwork"
 )
-# The one header of windows/ that the procedures may see.
+# The one header of windows/ that the screen may see.
 seam="windows/NamedControls.h"
 
 status=0
@@ -30,11 +31,17 @@ for folder in "${!allowed[@]}"; do
         to=${target%%/*}
         [[ $to == "$folder" || $target != */* ]] && continue
         if [[ " ${allowed[$folder]} " == *" $to "* ]]; then continue; fi
-        if [[ ($folder == rules || $folder == screen) && $target == "$seam" ]]; then continue; fi
+        if [[ $folder == screen && $target == "$seam" ]]; then continue; fi
         echo "${file#"$root"/} may not include $target"
         status=1
     done < <(grep -rHE '^#include "' "$root/$folder" --include='*.cpp' --include='*.h' || true)
 done
+# The rules run without a window: no widget header, nor Qt's widget or GUI modules.
+while IFS= read -r line; do
+    echo "${line#"$root"/}: rules/ may not include a widget"
+    status=1
+done < <(grep -rHnE '^#include <(Qt(Widgets|Gui)/|Q(Widget|Application|PushButton|Label|MessageBox|Dialog|LineEdit|Frame|Layout|Action|Menu|Painter|Image|Pixmap|Screen)\b)' \
+    "$root/rules" --include='*.cpp' --include='*.h' || true)
 # Only the rules change the game's state: no other module asks for it writable.
 for folder in "${!allowed[@]}"; do
     [[ $folder == rules || ! -d $root/$folder ]] && continue
@@ -43,5 +50,5 @@ for folder in "${!allowed[@]}"; do
         status=1
     done < <(grep -rHnE '\b[Rr]ulesState\(\)' "$root/$folder" --include='*.cpp' --include='*.h' || true)
 done
-[[ $status == 0 ]] && echo "include arrows: all allowed; the state is written by rules/ alone"
+[[ $status == 0 ]] && echo "include arrows: all allowed; rules/ sees no widget; the state is written by rules/ alone"
 exit $status
