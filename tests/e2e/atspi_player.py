@@ -18,7 +18,7 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-TIMEOUT = 30.0
+TIMEOUT = 60.0  # a busy machine may take long; a wait ends as soon as it can
 RANKS = ["Ace", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine", "Ten", "Jack",
          "Queen", "King"]
 CHART_RANKS = ["A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"]
