@@ -42,8 +42,9 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$root/scripts/clean-copy.sh" "$root" "$work/zarvelo"
 
-# autopkgtest: the test's own dependencies come with the root, so that each run downloads and
-# installs only the package and what it depends on.
+# autopkgtest: the test's own dependencies come with the root, with dpkg-dev that autopkgtest uses
+# to unpack the tree, so that each run downloads and installs only the package and what it
+# depends on.
 user=$(id -un)
 if ! grep -q "^$user:" /etc/subuid 2>/dev/null || ! grep -q "^$user:" /etc/subgid 2>/dev/null; then
     echo "check-installed: giving $user subordinate ids 100000-165535 for unshare"
@@ -52,10 +53,12 @@ fi
 needs=$(sed -n '/^Depends:/,/^[A-Z][a-z]*:/p' "$root/debian/tests/control" | sed '$d' |
     sed -e 's/^Depends://' | tr ',' '\n' | sed -e 's/[[:space:]]//g' -e '/^$/d' -e '/^zarvelo$/d' |
     sort | paste -sd, -)
-testbed=$(minbase autopkgtest "$needs" tar)
+testbed=$(minbase autopkgtest "dpkg-dev,$needs" tar)
 started=$SECONDS
 status=0
-autopkgtest --no-built-binaries --output-dir "$packages/autopkgtest" \
+rm -rf "$packages/autopkgtest"
+autopkgtest --no-built-binaries --setup-commands="apt-get update" \
+    --output-dir "$packages/autopkgtest" \
     --summary-file "$packages/autopkgtest.summary" "$deb" "$work/zarvelo/" -- \
     unshare --release bookworm --arch amd64 --tarball "$testbed" \
     >"$packages/autopkgtest.log" 2>&1 || status=$?
