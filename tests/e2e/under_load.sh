@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Runs the end-to-end tests of a build RUNS times in a row while stress-ng keeps every core busy,
-# and prints for each test how often it passed. The logs of failed runs stay in OUT_DIR.
+# Runs the tests of a build that drive whole programs (by default the end-to-end, sound, file-order
+# and start tests) RUNS times in a row while stress-ng keeps every core busy, and prints for each
+# test how often it passed. The log of every run stays in OUT_DIR.
 # Usage: under_load.sh BUILD_DIR [RUNS] [OUT_DIR] [TEST_REGEX]
 set -euo pipefail
 build=$(cd "$1" && pwd)
 runs=${2:-20}
 out=${3:-$build/under-load}
-tests=${4:-^EndToEnd\.}
+tests=${4:-^(EndToEnd|Sounds|Files|Start)\.}
 command -v stress-ng >/dev/null || { echo "under_load: stress-ng is not installed" >&2; exit 1; }
 rm -rf "$out"
 mkdir -p "$out"
