@@ -7,7 +7,7 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 runs=${2:-20}
 out=${3:-$build/under-load}
-tests=${4:-^(EndToEnd|Sounds|Files|Start)\.}
+tests=${4:-'^(EndToEnd|Sounds|Files|Start)[.]'}
 command -v stress-ng >/dev/null || { echo "under_load: stress-ng is not installed" >&2; exit 1; }
 rm -rf "$out"
 mkdir -p "$out"
