@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a clean copy of the tree and checks it with lintian: no error, no
-# warning and no hardening remark. Usage: check-package.sh [OUTPUT_DIR]
+# Builds the Debian package from a clean copy of the tree, running the tests as Debian's build does
+# (unless DEB_BUILD_OPTIONS holds nocheck), and checks it with lintian: no error, no warning and no
+# hardening remark. A failed test's output is printed; the build's folder is then kept for its
+# screenshots and logs. ZARVELO_WERROR=ON makes warnings errors. Usage: check-package.sh [OUTPUT_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/build-package}
@@ -13,23 +15,29 @@ done
 rm -rf "$out"
 mkdir -p "$out"
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+keep=
+trap '[ -n "$keep" ] || rm -rf "$work"' EXIT
 
-# The files a clone would hold, with the changes not yet committed: no build folder comes along.
-mkdir "$work/zarvelo"
-if git -C "$root" rev-parse --git-dir >/dev/null 2>&1; then
-    (cd "$root" && git ls-files -z --cached --others --exclude-standard |
-        tar --null -T - --ignore-failed-read -cf - 2>/dev/null) | tar -C "$work/zarvelo" -xf -
-else
-    tar -C "$root" --exclude='./build*' -cf - . | tar -C "$work/zarvelo" -xf -
-fi
+"$root/scripts/clean-copy.sh" "$root" "$work/zarvelo"
 
-# The tests have run in the normal build already.
-echo "check-package: building (log in $out/build.log)"
+options="parallel=$(nproc) ${DEB_BUILD_OPTIONS:-}"
+profiles=()
+case " $options " in *" nocheck "*) profiles=(-Pnocheck) ;; esac
+echo "check-package: building with DEB_BUILD_OPTIONS='$options' (log in $out/build.log)"
 if ! (cd "$work/zarvelo" &&
-      DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" nice dpkg-buildpackage -b -us -uc -Pnocheck \
+      DEB_BUILD_OPTIONS="$options" nice dpkg-buildpackage -b -us -uc "${profiles[@]}" \
           >"$out/build.log" 2>&1); then
-    tail -40 "$out/build.log"
+    if grep -q 'tests failed out of' "$out/build.log"; then
+        # Each failed test with its output, then ctest's summary.
+        awk '/\*\*\*(Failed|Timeout|Exception|Not Run)/ {show = 1}
+             /^ *Start +[0-9]+:/ {show = 0}
+             /tests passed, .* tests failed out of/ {show = 1}
+             show' "$out/build.log"
+        keep=yes
+        echo "check-package: a test failed; the build's folder stays in $work"
+    else
+        tail -40 "$out/build.log"
+    fi
     echo "check-package: the package did not build"
     exit 1
 fi

@@ -3,7 +3,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/ensure-packages.sh" "$root/scripts/packages-play.txt"
-# The folder and options of scripts/test.sh's normal build, so one build serves both.
+# A build of its own, with warnings as errors; `cmake --build build` adds the tests to it.
 cmake -S "$root" -B "$root/build" -G Ninja -DZARVELO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     >/dev/null
 cmake --build "$root/build" --target zarvelo

@@ -18,7 +18,7 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-TIMEOUT = 30.0
+TIMEOUT = 60.0  # a busy machine may take long; a wait ends as soon as it can
 RANKS = ["Ace", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine", "Ten", "Jack",
          "Queen", "King"]
 CHART_RANKS = ["A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"]
@@ -169,8 +169,8 @@ class Game:
                 self.redescribed.append(event.source)
             else:
                 self.renamed.append(event.source)
-        except GLib.Error:
-            pass
+        except GLib.Error as error:
+            print("atspi: an event could not be read: %s" % error, file=sys.stderr)
 
     def figure(self, caption):
         return int(self.figures[caption].name[len(caption) + 1:])
@@ -346,6 +346,9 @@ def play(program_dir, tree_file):
 
 
 def main():
+    # A call into the program gives up after 0.8 s by default: on a busy machine that drops events
+    # whose source cannot be asked its role or name in time.
+    pyatspi.setTimeout(int(TIMEOUT * 1000), int(TIMEOUT * 1000))
     parser = argparse.ArgumentParser()
     parser.add_argument("program_dir")
     parser.add_argument("--tree", help="file to print the accessible tree to, after a card is taken")

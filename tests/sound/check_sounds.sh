@@ -6,23 +6,20 @@ set -euo pipefail
 bin=$1
 out=$2
 names=(keybd1.wav crystal.wav floop_be.wav space152.wav boingg.wav Chime_2.wav)
-rm -rf "$out" && mkdir -p "$out"
-export XDG_RUNTIME_DIR=$(mktemp -d) HOME=$(mktemp -d)
-trap 'kill ${rec:-} ${keep:-} 2>/dev/null || true; pulseaudio --kill 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR" "$HOME"' EXIT
-pulseaudio --daemonize=yes --exit-idle-time=-1 -n \
-    --load="module-null-sink sink_name=check" --load="module-native-protocol-unix" \
-    --log-target=file:"$out/pulse.log" 2>/dev/null
-for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-pactl set-default-sink check
+e2e_name=check_sounds
+# shellcheck source=../e2e/session.sh
+. "$(dirname "$0")/../e2e/session.sh"
 
-# A silent stream keeps the sink running, so the recording keeps real time between sounds.
-sox -q -n -r 44100 -c 2 -b 16 -t raw - synth 30 sine 440 vol 0 | pacat --raw --rate=44100 --channels=2 &
-keep=$!
+# A sound server of its own with a null sink; the silent stream that keeps it running keeps the
+# recording in real time between sounds.
+e2e_sound_server check
 parecord --latency-msec=20 --device=check.monitor --file-format=wav "$out/recording.wav" &
 rec=$!
-sleep 1
+e2e_pids+=("$rec")
+# The recording runs once the server lists it.
+recording() { [[ $(pactl list short source-outputs 2>/dev/null) == *[0-9]* ]]; }
+e2e_wait "the recording to start" 60 recording
 QT_QPA_PLATFORM=offscreen "$bin/play_sounds" "$bin" "${names[@]}" 2>"$out/play.log"
-sleep 0.5
 kill -INT "$rec"
 wait "$rec" 2>/dev/null || true
 

@@ -18,10 +18,18 @@ check() {  # check DESCRIPTION EXPECTED-TEXT ENV-ASSIGNMENTS...
     echo "$what: $err"
 }
 
+# A display number no X server holds, neither as a socket file nor as an abstract socket, so that
+# the program reaches nobody's screen.
+display=87
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] ||
+    grep -q "@/tmp/.X11-unix/X$display\$" /proc/net/unix 2>/dev/null; do
+    display=$((display + 1))
+done
+
 check "nothing set" "neither DISPLAY nor WAYLAND_DISPLAY is set"
 check "X11 only, nothing set" "DISPLAY is not set" QT_QPA_PLATFORM=xcb
-check "an X server that is not there" "nothing answers at DISPLAY=:87" DISPLAY=:87
+check "an X server that is not there" "nothing answers at DISPLAY=:$display" DISPLAY=:$display
 check "a compositor that is not there" "nothing answers at WAYLAND_DISPLAY=zarvelo-none" \
     WAYLAND_DISPLAY=zarvelo-none XDG_RUNTIME_DIR=/nonexistent
-check "both missing" "DISPLAY=:87 or WAYLAND_DISPLAY=wayland-87" \
-    DISPLAY=:87 WAYLAND_DISPLAY=wayland-87 XDG_RUNTIME_DIR=/nonexistent
+check "both missing" "DISPLAY=:$display or WAYLAND_DISPLAY=wayland-87" \
+    DISPLAY=:$display WAYLAND_DISPLAY=wayland-87 XDG_RUNTIME_DIR=/nonexistent

@@ -5,7 +5,10 @@ set -euo pipefail
 format=$1
 root=$2
 cd "$root"
-mapfile -t files < <(git ls-files '*.cpp' '*.h' 2>/dev/null || find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
+# Outside a clone (a package build's copy), the build folders are left out: Debian's lies inside.
+mapfile -t files < <(git ls-files '*.cpp' '*.h' 2>/dev/null ||
+    find . \( -path './build*' -o -path './obj-*' -o -path './debian' \) -prune -o \
+        \( -name '*.cpp' -o -name '*.h' \) -print)
 status=0
 for file in "${files[@]}"; do
     if ! "$format" --dry-run -Werror --style=file "$file" >/dev/null 2>&1; then
