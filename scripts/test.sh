@@ -9,11 +9,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 step() { echo "== $1 ($((SECONDS / 60)) min $((SECONDS % 60)) s in)"; }
 
-# ZARVELO_FUZZ_SECONDS is the time for both fuzzers: three quarters to the data files, the rest to
-# the wave reader.
+# ZARVELO_FUZZ_SECONDS is the time for the three fuzzers: a third to whole games through the
+# rules, a quarter to the wave reader, the rest to the data files.
 fuzz_seconds=${ZARVELO_FUZZ_SECONDS:-60}
 wave_seconds=$(( fuzz_seconds / 4 > 0 ? fuzz_seconds / 4 : 1 ))
-data_seconds=$(( fuzz_seconds - wave_seconds > 0 ? fuzz_seconds - wave_seconds : 1 ))
+game_seconds=$(( fuzz_seconds / 3 > 0 ? fuzz_seconds / 3 : 1 ))
+data_seconds=$(( fuzz_seconds - wave_seconds - game_seconds > 0 ? fuzz_seconds - wave_seconds - game_seconds : 1 ))
 fuzz="$root/build-fuzz"
 step "Fuzzing build"
 CXX=clang++ cmake -S "$root" -B "$fuzz" -G Ninja -DZARVELO_FUZZ=ON -DZARVELO_WERROR=ON \
@@ -31,6 +32,8 @@ step "Fuzzing the data-file reader"
 run_fuzzer fuzz_datafile "$data_seconds" "$root/fuzz/corpus" corpus
 step "Fuzzing the wave reader"
 run_fuzzer fuzz_wave "$wave_seconds" "$root/fuzz/wave-corpus" wave-corpus
+step "Fuzzing whole games through the rules"
+run_fuzzer fuzz_game "$game_seconds" "$root/fuzz/game-corpus" game-corpus
 
 # The package's build is the normal build: with its tests, and with warnings as errors.
 step "Debian package: the normal build and its tests, then lintian"

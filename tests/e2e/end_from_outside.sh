@@ -127,7 +127,7 @@ fi
 start_display() {  # NAME
     local name=$1
     for _ in 1 2 3; do
-        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/$name.display" \
+        Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/$name.display" \
             >"$out/$name-xvfb.log" 2>&1 &
         xvfb=$!
         started+=("$xvfb")
