@@ -42,14 +42,17 @@ const QString kDataFolderRecord = QStringLiteral("data-folder");
 // The data files a folder may hold, to tell whether it holds a set of data.
 const QStringList kSetFiles = {QStringLiteral("default.dat"), QStringLiteral("Ranking.dat")};
 
-QString ReadText(const QString& path) {
-    const auto read = ReadRegularFile(path, 64 * 1024);
-    return read.bytes && !read.truncated ? QString::fromUtf8(*read.bytes) : QString();
+// The lines of a small record file: none when it is missing, nothing when something lies there
+// that cannot be read whole, so that it is never rewritten from a part.
+std::optional<QStringList> ReadLines(const QString& path) {
+    if (KindOf(path) == FileKind::Missing) return QStringList();
+    const auto read = ReadRegularFile(path, kDataFileLimit);
+    if (!read.bytes || read.truncated) return std::nullopt;
+    return QString::fromUtf8(*read.bytes).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 QStringList MovedCopies(const QString& users) {
-    return ReadText(QDir(users).filePath(kMovedCopies))
-        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return ReadLines(QDir(users).filePath(kMovedCopies)).value_or(QStringList());
 }
 
 void WriteRecord(const QString& path, const QByteArray& bytes) {
@@ -59,15 +62,21 @@ void WriteRecord(const QString& path, const QByteArray& bytes) {
 }
 
 void RememberMove(const QString& users, const QString& program) {
-    QStringList copies = MovedCopies(users);
-    copies << program;
-    WriteRecord(QDir(users).filePath(kMovedCopies),
-                (copies.join(QLatin1Char('\n')) + '\n').toUtf8());
+    const QString path = QDir(users).filePath(kMovedCopies);
+    auto copies = ReadLines(path);
+    if (!copies) {
+        std::fprintf(stderr, "zarvelo: %s cannot be read whole and is left as it is\n",
+                     qPrintable(path));
+        return;
+    }
+    *copies << program;
+    WriteRecord(path, (copies->join(QLatin1Char('\n')) + '\n').toUtf8());
 }
 
 // The folder a program folder's own record names, when it has one.
 QString RecordedFolder(const QString& program) {
-    const QString folder = ReadText(QDir(program).filePath(kDataFolderRecord)).trimmed();
+    const auto lines = ReadLines(QDir(program).filePath(kDataFolderRecord));
+    const QString folder = lines && !lines->isEmpty() ? lines->first().trimmed() : QString();
     return QDir::isAbsolutePath(folder) ? QDir::cleanPath(folder) : QString();
 }
 

@@ -136,7 +136,10 @@ TEST_F(DataFilesTest, TheChoiceHoldsWhateverTheEnvironmentAndTwoSetsAreNamed) {
     }
     EXPECT_EQ(Read(program + "/data-folder"), users.toUtf8() + "\n");
 
-    // Another read-only copy whose user folder already holds this set.
+    // Another read-only copy whose user folder already holds this set; a long list of moved
+    // copies keeps every line.
+    const QByteArray moved = Read(users + "/moved-copies") + QByteArray(70 * 1024, 'x') + "\n";
+    Write(users + "/moved-copies", moved);
     const QString second = QDir(directory.path()).filePath("second");
     ASSERT_TRUE(QDir().mkpath(second));
     Write(second + "/default.dat", "\"Hanako\",40,1,3\r\n");
@@ -151,6 +154,7 @@ TEST_F(DataFilesTest, TheChoiceHoldsWhateverTheEnvironmentAndTwoSetsAreNamed) {
     EXPECT_TRUE(told[0].contains("Used: " + users + "\nNot used: " + second));
     EXPECT_TRUE(PlayerFileExists("Hanako"));  // still found where it lies
     EXPECT_EQ(Read(second + "/default.dat"), "\"Hanako\",40,1,3\r\n");
+    EXPECT_EQ(Read(users + "/moved-copies"), moved + second.toUtf8() + "\n");
     qputenv("HOME", oldHomeDir);
 }
 
