@@ -14,6 +14,7 @@
 #include "platform/Sound.h"
 #include "platform/WindowOnScreen.h"
 #include "rules/Game.h"
+#include "rules/Players.h"
 #include "screen/CardChart.h"
 #include "screen/Module1.h"
 #include "screen/ScreenObject.h"
@@ -85,6 +86,7 @@ frmSplash& MakeSplash() {
 bool PrepareMainWindow() {
     if (!LoadCardLibrary()) return false;
     InitializeProgramState();
+    NameWindowForPlayer(TheGame());
     InitMainWindow();
     ShowStatus();
     return true;

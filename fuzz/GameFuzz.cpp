@@ -348,17 +348,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 played(before, ChangePlayer(game, name, stored, checker));
                 break;
             }
-            case 6: {  // the session ends and a new one starts from what it saved
-                played(before, SaveSession(game, checker));
+            case 6: {  // the program closes and a new one starts from what it saved
+                const bool present = in.next() % 2 == 0;
+                played(before, present ? Form_QueryUnload(game, true, checker)
+                                       : SaveSession(game, checker));
                 StartSession(game, store);
                 checker.Resync();
                 checker.ButtonsForBetting();
                 break;
             }
-            case 7:  // a repaint: the waiting table is drawn without the rules
-                if (!game.state().FirstSelection || game.state().GameInProgress)
-                    played(before, RefreshTable(game, checker));
-                break;
+            case 7: played(before, Form_Paint(game, checker)); break;
             case 8: shuffles.DealChainNext(); break;
             case 9: {  // the leftmost card that may be taken
                 const TableSlotViews view = ViewOfTable(game.state());

@@ -106,4 +106,15 @@ std::vector<Event> RefreshTable(Game& game, EventSink& sink) {
     return out.Take();
 }
 
+std::vector<Event> Form_Paint(Game& game, EventSink& sink) {
+    GameState& s = game.rulesState();
+    Events out(sink);
+    if (s.FirstSelection && !s.GameInProgress) {
+        out.Screen(Show::IdleTable);
+    } else {
+        RefreshTable(s, out);
+    }
+    return out.Take();
+}
+
 }  // namespace zarvelo

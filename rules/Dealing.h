@@ -17,6 +17,8 @@ void MarkPlayableCards(GameState& s);
 // The playable cards marked, then the table shown as it lies.
 void RefreshTable(GameState& s, Events& out);
 std::vector<Event> RefreshTable(Game& game, EventSink& sink);
+// What a repaint draws: the waiting table until a game's first pick, else the table refreshed.
+std::vector<Event> Form_Paint(Game& game, EventSink& sink);
 
 // The shuffle's random numbers, uniform in [0, 1); tests replace the source to fix a deck.
 using RandomSource = std::function<double()>;

@@ -17,11 +17,12 @@ void Events::Sound(platform::Sound sound) {
     Report(std::move(e));
 }
 
-void Events::Box(const QString& text, const QString& title) {
+void Events::Box(const QString& text, const QString& title, platform::MessageIcon icon) {
     Event e;
     e.kind = EventKind::Box;
     e.text = text;
     e.title = title;
+    e.icon = icon;
     Report(std::move(e));
 }
 

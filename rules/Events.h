@@ -6,6 +6,7 @@
 #include <QString>
 #include <vector>
 
+#include "platform/MessageBox.h"
 #include "platform/Sounds.h"
 #include "state/GameState.h"
 
@@ -39,7 +40,7 @@ enum class Refusal { NoGame, OutsideRow, NoMatch };
 
 enum class EventKind {
     Sound,
-    Box,          // text and title; its only answer is OK
+    Box,          // text, title and icon; its only answer is OK
     MessageLine,  // text written straight into the message line
     Show,
     Money,                 // money and amount
@@ -58,6 +59,7 @@ struct Event {
     Show show = Show::Status;
     Money money = Money::Stake;
     Refusal refusal = Refusal::NoGame;
+    platform::MessageIcon icon = platform::MessageIcon::None;
     Counter amount = 0;
     QString text, title;
     PlayerRecordType record;
@@ -79,7 +81,8 @@ public:
 
     void Report(Event event);
     void Sound(platform::Sound sound);
-    void Box(const QString& text, const QString& title = QString());
+    void Box(const QString& text, const QString& title = QString(),
+             platform::MessageIcon icon = platform::MessageIcon::None);
     void MessageLine(const QString& text);
     void Screen(Show what);
     void MoneyMoved(Money why, Counter amount);

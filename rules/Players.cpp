@@ -76,11 +76,29 @@ std::vector<Event> ChangePlayer(Game& game, const QString& typedName, const Stor
     return out.Take();
 }
 
-std::vector<Event> SaveSession(Game& game, EventSink& sink) {
-    GameState& s = game.rulesState();
-    Events out(sink);
+namespace {
+
+void SaveSession(GameState& s, Events& out) {
     CopyStateToRecord(s);
     ReportSave(s, EventKind::SaveRecordAndRanking, s.PlayerName, out);
+}
+
+}  // namespace
+
+std::vector<Event> SaveSession(Game& game, EventSink& sink) {
+    Events out(sink);
+    SaveSession(game.rulesState(), out);
+    return out.Take();
+}
+
+std::vector<Event> Form_QueryUnload(Game& game, bool playerPresent, EventSink& sink) {
+    GameState& s = game.rulesState();
+    Events out(sink);
+    if (playerPresent && s.Bet > 0 && (!s.GameOver || s.GameInProgress)) {
+        out.Box(QStringLiteral("This bet is discarded."), QStringLiteral("Information"),
+                platform::MessageIcon::Warning);
+    }
+    SaveSession(s, out);
     return out.Take();
 }
 

@@ -29,4 +29,8 @@ std::vector<Event> ChangePlayer(Game& game, const QString& typedName, const Stor
 // an end from outside and the end of the desktop session keep.
 std::vector<Event> SaveSession(Game& game, EventSink& sink);
 
+// The program is closing: a stake not yet played is lost, which a player who is there is warned
+// of; then the session is saved.
+std::vector<Event> Form_QueryUnload(Game& game, bool playerPresent, EventSink& sink);
+
 }  // namespace zarvelo

@@ -1,9 +1,7 @@
 // The main window's set-up at start-up.
 #include "screen/Module1.h"
 
-#include "rules/Game.h"
 #include "rules/Messages.h"
-#include "rules/Players.h"
 #include "rules/TableGeometry.h"
 #include "screen/CardChart.h"
 #include "screen/ScreenObject.h"
@@ -19,7 +17,6 @@ void InitMainWindow() {
         c.FrameNotice[i]->move(NoticeFrameRect(i).topLeft());
         c.FrameNotice[i]->hide();
     }
-    NameWindowForPlayer(TheGame());
     ResetCardChart();
 }
 

@@ -38,7 +38,7 @@ void ShowOnScreen(Show what) {
 void WindowEvents::Play(const Event& e) {
     switch (e.kind) {
         case EventKind::Sound: platform::PlayWave(e.sound); break;
-        case EventKind::Box: platform::ShowMessageBox(e.text, e.title); break;
+        case EventKind::Box: platform::ShowMessageBox(e.text, e.title, e.icon); break;
         case EventKind::MessageLine: ShowMessageLine(e.text); break;
         case EventKind::Show: ShowOnScreen(e.show); break;
         case EventKind::SaveRecordAndRanking:

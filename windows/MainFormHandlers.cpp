@@ -4,7 +4,6 @@
 #include "rules/Dealing.h"
 #include "rules/Game.h"
 #include "rules/TableGeometry.h"
-#include "screen/TableDrawing.h"
 #include "windows/EventPlayer.h"
 #include "windows/MainForm.h"
 
@@ -21,14 +20,7 @@ void MainForm::PressSlot(int slot) {
 
 void MainForm::Form_Click() { TakeCardAtPress(TheGame(), WindowSink()); }
 
-void MainForm::Form_Paint() {
-    const GameState& s = State();
-    if (s.FirstSelection && !s.GameInProgress) {
-        ShowIdleTable();
-    } else {
-        RefreshTable(TheGame(), WindowSink());
-    }
-}
+void MainForm::Form_Paint() { zarvelo::Form_Paint(TheGame(), WindowSink()); }
 
 void MainForm::CommandBet_Click() { BetOneUnit(TheGame(), WindowSink()); }
 

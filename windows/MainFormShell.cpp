@@ -27,13 +27,9 @@ void MainForm::connectMenus() {
 }
 
 void MainForm::Form_QueryUnload() {
-    const GameState& s = State();
     // Nobody is there to read the warning when the program is ended from outside.
-    if (s.Bet > 0 && (!s.GameOver || s.GameInProgress) && !platform::Unattended()) {
-        platform::ShowMessageBox(QStringLiteral("This bet is discarded."),
-                                 QStringLiteral("Information"), platform::MessageIcon::Warning);
-    }
-    SaveClosing();
+    zarvelo::Form_QueryUnload(TheGame(), !platform::Unattended(), WindowSink());
+    saved_ = true;
 }
 
 void MainForm::SaveClosing() {
