@@ -85,7 +85,7 @@ void TakeCardAtPress(GameState& s, Events& out) {
                 QLatin1Char(' ');
         }
     } else {
-        out.PickRefused(Refusal::NoMatch);
+        out.PickRefused(Refusal::NoMatch, slot);
     }
     RefreshTable(s, out);
     if (s.DeckPosition >= kDeckSize) {

@@ -40,18 +40,20 @@ void Events::Screen(Show what) {
     Report(std::move(e));
 }
 
-void Events::MoneyMoved(Money why, Counter amount) {
+void Events::MoneyMoved(Money why, Counter amount, const QString& hand) {
     Event e;
     e.kind = EventKind::Money;
     e.money = why;
     e.amount = amount;
+    e.text = hand;
     Report(std::move(e));
 }
 
-void Events::PickRefused(Refusal why) {
+void Events::PickRefused(Refusal why, int slot) {
     Event e;
     e.kind = EventKind::PickRefused;
     e.refusal = why;
+    e.amount = slot;
     Report(std::move(e));
 }
 

@@ -43,8 +43,8 @@ enum class EventKind {
     Box,          // text, title and icon; its only answer is OK
     MessageLine,  // text written straight into the message line
     Show,
-    Money,                 // money and amount
-    PickRefused,           // refusal
+    Money,                 // money and amount; text: a poker prize's hand
+    PickRefused,           // refusal; amount: the slot of a card that does not match
     StageCleared,          // amount: the stage now played
     GameOver,              // amount: the win paid
     SaveRecordAndRanking,  // the player, the record and the ranking
@@ -85,8 +85,10 @@ public:
              platform::MessageIcon icon = platform::MessageIcon::None);
     void MessageLine(const QString& text);
     void Screen(Show what);
-    void MoneyMoved(Money why, Counter amount);
-    void PickRefused(Refusal why);
+    // A poker prize names its hand.
+    void MoneyMoved(Money why, Counter amount, const QString& hand = QString());
+    // A card that does not match names its slot.
+    void PickRefused(Refusal why, int slot = 0);
 
     const std::vector<Event>& List() const { return list_; }
     std::vector<Event> Take() { return std::move(list_); }

@@ -58,8 +58,8 @@ void EvaluatePokerHand(GameState& s, Events& out) {
     s.PokerCount[k] = SaturatingAdd(s.PokerCount[k], 1);
     const Counter before = s.Win;
     s.Win = SaturatingAdd(s.Win, s.PokerPrize[k]);
-    out.MoneyMoved(Money::PokerPrize, s.Win - before);
     s.MessageText = QString::fromLatin1(kNames[k]);
+    out.MoneyMoved(Money::PokerPrize, s.Win - before, s.MessageText);
 }
 
 }  // namespace zarvelo

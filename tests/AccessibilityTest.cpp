@@ -30,7 +30,10 @@ protected:
     static QAccessibleInterface* Table() { return Of(MainForm::instance().table()); }
     static QAccessibleInterface* Place(int slot) { return Table()->child(slot); }
     static QString Name(QAccessibleInterface* iface) { return iface->text(QAccessible::Name); }
-    static QString Announcement() { return Name(Table()->child(AccessibleTable::kAnnouncements)); }
+    // A notification speaks its label, which holds the text.
+    static QString Announcement() {
+        return Name(Table()->child(AccessibleTable::kAnnouncements)->child(0));
+    }
     // What the table tells comes once the event being handled is done.
     static void Settle() { QCoreApplication::processEvents(); }
 
@@ -288,56 +291,57 @@ TEST_F(AccessibilityTest, FiguresChartRowsAndPanelsReadWithTheirCaptions) {
     EXPECT_EQ(ChartRowName(3, CardChartRowText(2)), Name(Of(f.LeftCard[2])));
 }
 
-TEST_F(AccessibilityTest, ChangesAreAnnouncedOnceTheEventIsHandled) {
+TEST_F(AccessibilityTest, EachInputIsAnnouncedOnceItIsHandledWithWhatItPaidOrRefused) {
     MainForm& f = StartUp();
     Settle();
-    EXPECT_EQ(Announcement(), "Please bet and start");
+    EXPECT_EQ(Announcement().toStdString(), "");  // the message line is read where it stands
     Press(f.CommandBet);
     Press(f.CommandNextGame);
     ArrangeDeal({CardOf(3, 7), CardOf(4, 7), CardOf(1, 2), CardOf(3, 13), CardOf(2, 4)},
                 {CardOf(1, 9), CardOf(3, 2)});
+    // Nothing is told before the input is done with.
+    EXPECT_EQ(Announcement().toStdString(), "");
     Settle();
-    EXPECT_EQ(Announcement(),
-              "Table: Seven of Hearts, Seven of Spades, Two of Clubs, King of Hearts, "
-              "Four of Diamonds. Playable: slots 1, 2, 3, 4, 5");
-    f.PressSlot(1);
-    // Nothing is told before the click is done with.
-    EXPECT_FALSE(Announcement().startsWith("Current card:"));
-    Settle();
-    const char* const afterFirst =
-        "Current card: Seven of Hearts. Slot 1: Nine of Clubs. Playable: slots 2, 4";
-    EXPECT_EQ(Announcement(), afterFirst);
-    f.PressSlot(3);  // clubs 2 is refused: nothing changes, nothing is said
-    Settle();
-    EXPECT_EQ(Announcement(), afterFirst);
+    EXPECT_EQ(Announcement().toStdString(),
+              "Bet 1, credit 99. Game started. Table: Seven of Hearts, Seven of Spades, Two of "
+              "Clubs, King of Hearts, Four of Diamonds; every card playable.");
     struct Pick {
         int slot;
         const char* announcement;
     };
     const Pick picks[] = {
-        {4, "Current card: King of Hearts. Slot 4: Two of Hearts. Playable: slot 4"},
-        {4, "Current card: Two of Hearts. Slot 4: empty. Playable: slot 3"},
-        {3, "Current card: Two of Clubs. Slot 3: empty. Playable: slot 1"},
-        {1, "Current card: Nine of Clubs. Slot 1: empty. Playable: none. Game Over"},
+        {1, "Took Seven of Hearts; slot 1 now Nine of Clubs; playable 2, 4."},
+        {3, "Slot 3, Two of Clubs, is not playable."},
+        {4, "Took King of Hearts; slot 4 now Two of Hearts; playable 4."},
+        {4, "Took Two of Hearts; slot 4 now empty; playable 3."},
+        {3, "Took Two of Clubs; slot 3 now empty; playable 1."},
+        {1,
+         "Took Nine of Clubs; slot 1 now empty; nothing playable. Game over: won 0, credit 99. "
+         "Enter stakes 1 again and starts."},
     };
     for (const Pick& pick : picks) {
         f.PressSlot(pick.slot);
         Settle();
-        EXPECT_EQ(Announcement(), pick.announcement);
+        EXPECT_EQ(Announcement().toStdString(), pick.announcement);
     }
     ClickTable(200, 200);
     Settle();
-    EXPECT_EQ(Announcement(), "Please bet and start");
+    EXPECT_EQ(Announcement().toStdString(), "No game is on: stake with 1 Bet, then press Start.");
 }
 
-TEST_F(AccessibilityTest, APokerHandIsAnnouncedWithTheCardThatMadeIt) {
+TEST_F(AccessibilityTest, PayoutsAreAnnouncedWithTheirReasons) {
     MainForm& f = StartWithRow(
         {CardOf(3, 2), CardOf(3, 5), CardOf(3, 9), CardOf(3, 11), CardOf(4, 5)}, {CardOf(3, 13)});
     Settle();
     f.PressSlot(5);
     Settle();
-    EXPECT_EQ(Announcement(),
-              "Current card: Five of Spades. Slot 5: King of Hearts. Playable: slot 2. Flush");
+    EXPECT_EQ(Announcement().toStdString(),
+              "Took Five of Spades; slot 5 now King of Hearts; playable 2. Flush: 1.");
+    S().GameCards = S().TotalCards = 9;
+    f.PressSlot(2);
+    Settle();
+    EXPECT_EQ(Announcement().left(30).toStdString(), "Took Five of Hearts; slot 2 no");
+    EXPECT_TRUE(Announcement().contains("10 cards: 1 point.")) << Announcement().toStdString();
 }
 
 }  // namespace

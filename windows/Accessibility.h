@@ -3,6 +3,8 @@
 // rows by their suits, and announcements of what changed.
 #pragma once
 
+#include <QString>
+
 namespace zarvelo {
 
 class Label;
@@ -19,7 +21,10 @@ void ReadWithCaption(Label* figure, Label* caption);
 void ReadAsChartRow(Label* row, int suit);
 
 // The table's cards, its marks or the message line changed: once the event being handled is
-// done, the table's objects tell their new names and the change is announced.
+// done, the table's objects tell their new names.
 void AnnounceTableChanges(TableView* table);
+
+// The screen reader is told the text, wherever the focus is.
+void AnnounceOnTable(TableView* table, const QString& text);
 
 }  // namespace zarvelo

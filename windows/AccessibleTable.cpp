@@ -100,33 +100,71 @@ private:
     int slot_;
 };
 
-// A notification that holds the last announcement. It is shown anew for each one, which is
-// what makes a screen reader speak a notification wherever the focus is.
-class Announcements : public TablePart {
+// The text of the last announcement: a label of the notification, which is what a screen reader
+// speaks of it and keeps in its list of notifications to hear again.
+class AnnouncementText : public QAccessibleInterface {
 public:
-    using TablePart::TablePart;
+    explicit AnnouncementText(AccessibleTable* table) : table_(table) {}
 
+    bool isValid() const override { return table_->isValid(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return table_->window(); }
+    QAccessibleInterface* parent() const override {
+        return table_->child(AccessibleTable::kAnnouncements);
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    void setText(QAccessible::Text, const QString&) override {}
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? table_->announcement() : QString();
     }
-    QRect rect() const override { return QRect(); }
+    QRect rect() const override { return parent()->rect(); }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.invisible = !table_->table()->isVisible();
+        return state;
+    }
+
+private:
+    AccessibleTable* table_;
+};
+
+// A notification that holds the last announcement. It is shown anew for each one, which is
+// what makes a screen reader speak a notification wherever the focus is. Its own name stays
+// empty: a screen reader speaks its label once, and keeps that label's text.
+class Announcements : public TablePart {
+public:
+    explicit Announcements(AccessibleTable* table)
+        : TablePart(table), text_(new AnnouncementText(table)) {
+        // Registered, the text is the accessibility framework's to delete.
+        textId_ = QAccessible::registerAccessibleInterface(text_);
+    }
+    ~Announcements() override { QAccessible::deleteAccessibleInterface(textId_); }
+
+    QString text(QAccessible::Text) const override { return QString(); }
+    QRect rect() const override {
+        const TableView* view = table_->table();
+        return QRect(view->mapToGlobal(QPoint(0, 0)), view->size());
+    }
     QAccessible::Role role() const override { return QAccessible::Notification; }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override { return index == 0 ? text_ : nullptr; }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child == text_ ? 0 : -1;
+    }
+
+private:
+    AnnouncementText* text_;
+    QAccessible::Id textId_ = 0;
 };
 
 void Notify(QWidget* table, int child, QAccessible::Event type) {
     QAccessibleEvent event(table, type);
     event.setChild(child);
     QAccessible::updateAccessibility(&event);
-}
-
-QString PlayableSlots(const std::array<bool, kTableSlots>& playable) {
-    QStringList numbers;
-    for (int slot = 1; slot < kTableSlots; ++slot)
-        if (playable[static_cast<size_t>(slot)]) numbers << QString::number(slot);
-    if (numbers.isEmpty()) return QStringLiteral("Playable: none");
-    return (numbers.size() == 1 ? QStringLiteral("Playable: slot ")
-                                : QStringLiteral("Playable: slots ")) +
-           numbers.join(QStringLiteral(", "));
 }
 
 }  // namespace
@@ -136,7 +174,7 @@ QString PlaceName(int slot, CardNumber card) {
     return slot == 0 ? QStringLiteral("Current card: ") + name : name;
 }
 
-AccessibleTable::AccessibleTable(TableView* table) : QAccessibleWidget(table, QAccessible::Pane) {
+AccessibleTable::AccessibleTable(TableView* table) : QAccessibleWidget(table, QAccessible::Canvas) {
     for (int i = 0; i < kOwnChildren; ++i) {
         const auto at = static_cast<size_t>(i);
         own_[at] = i == kAnnouncements ? static_cast<QAccessibleInterface*>(new Announcements(this))
@@ -150,7 +188,11 @@ AccessibleTable::~AccessibleTable() {
 }
 
 QString AccessibleTable::text(QAccessible::Text t) const {
-    return t == QAccessible::Name ? QStringLiteral("Card table") : QAccessibleWidget::text(t);
+    if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+    // Short, as focus lands here often: the table and the card to match, nothing else.
+    const CardNumber current = cardAt(0);
+    return current != 0 ? QStringLiteral("Card table, current card ") + CardName(current)
+                        : QStringLiteral("Card table");
 }
 
 int AccessibleTable::childCount() const { return kOwnChildren + QAccessibleWidget::childCount(); }
@@ -184,7 +226,6 @@ AccessibleTable::Seen AccessibleTable::look() const {
         seen.cards[static_cast<size_t>(slot)] = cardAt(slot);
         seen.playable[static_cast<size_t>(slot)] = playableAt(slot);
     }
-    seen.message = table()->form()->LabelMessage->text();
     return seen;
 }
 
@@ -211,41 +252,25 @@ void AccessibleTable::sync() {
         if (now.playable[at] != told_.playable[at])
             Notify(widget(), slot, QAccessible::DescriptionChanged);
     }
-    const QString news = News(told_, now);
+    if (now.cards[0] != told_.cards[0]) {
+        QAccessibleEvent renamed(widget(), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
     told_ = now;
-    if (news.isEmpty()) return;
-    announcement_ = news;
-    Notify(widget(), kAnnouncements, QAccessible::NameChanged);
+}
+
+void AccessibleTable::announce(const QString& text) {
+    // The places tell their new names first, so that the table reads as announced.
+    sync();
+    announcement_ = text;
+    Notify(widget(), kAnnouncements, QAccessible::ObjectHide);
     Notify(widget(), kAnnouncements, QAccessible::ObjectShow);
 }
 
-QString AccessibleTable::News(const Seen& before, const Seen& now) {
-    QStringList news;
-    // Only a taken card changes the current card to another card.
-    if (now.cards[0] != before.cards[0] && now.cards[0] != 0) news << PlaceName(0, now.cards[0]);
-    std::vector<int> changed;
-    for (int slot = 1; slot < kTableSlots; ++slot)
-        if (now.cards[static_cast<size_t>(slot)] != before.cards[static_cast<size_t>(slot)])
-            changed.push_back(slot);
-    const bool rowShown =
-        std::any_of(now.cards.begin() + 1, now.cards.end(), [](CardNumber c) { return c != 0; });
-    if (changed.size() == 1) {
-        // The slot of a taken card, filled from the deck.
-        const int slot = changed.front();
-        news << QStringLiteral("Slot %1: %2")
-                    .arg(slot)
-                    .arg(PlaceName(slot, now.cards[static_cast<size_t>(slot)]));
-    } else if (!changed.empty() && rowShown) {
-        // A new deal.
-        QStringList row;
-        for (int slot = 1; slot < kTableSlots; ++slot)
-            row << PlaceName(slot, now.cards[static_cast<size_t>(slot)]);
-        news << QStringLiteral("Table: ") + row.join(QStringLiteral(", "));
-    }
-    if (rowShown && (!changed.empty() || now.playable != before.playable))
-        news << PlayableSlots(now.playable);
-    if (now.message != before.message && !now.message.isEmpty()) news << now.message;
-    return news.join(QStringLiteral(". "));
+void AnnounceOnTable(TableView* table, const QString& text) {
+    if (auto* accessible =
+            dynamic_cast<AccessibleTable*>(QAccessible::queryAccessibleInterface(table)))
+        accessible->announce(text);
 }
 
 void AnnounceTableChanges(TableView* table) {

@@ -1,6 +1,6 @@
 // The card table as assistive technology sees it: the current card and the five row cards as
 // objects that say the card, whether it may be taken and take it when pressed, and a notification
-// that announces what changed on the table and in the message line.
+// that announces what happened.
 #pragma once
 
 #include <QAccessibleWidget>
@@ -35,8 +35,10 @@ public:
 
     // Runs sync() once the event being handled is done; more requests before then add nothing.
     void syncLater();
-    // Sends the events for every place that changed since the last time and announces the change.
+    // Sends the events for every place that changed since the last time.
     void sync();
+    // Shows the notification anew with the text.
+    void announce(const QString& text);
 
 protected:
     ~AccessibleTable() override;
@@ -46,12 +48,8 @@ private:
     struct Seen {
         std::array<CardNumber, kTableSlots> cards{};
         std::array<bool, kTableSlots> playable{};
-        QString message;
     };
     Seen look() const;
-    // What changed, in the words a player hears: the card taken and the one that took its place
-    // (or the new deal), what may be taken now, and the message line.
-    static QString News(const Seen& before, const Seen& now);
 
     std::array<QAccessibleInterface*, kOwnChildren> own_{};
     std::array<QAccessible::Id, kOwnChildren> ownIds_{};

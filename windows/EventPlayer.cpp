@@ -1,12 +1,16 @@
 // Plays what the rules report on the main window.
 #include "windows/EventPlayer.h"
 
+#include <QCoreApplication>
+
 #include "files/FileObject.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
+#include "rules/Game.h"
 #include "screen/CardChart.h"
 #include "screen/ScreenObject.h"
 #include "screen/TableDrawing.h"
+#include "windows/Announcer.h"
 #include "windows/NamedControls.h"
 
 namespace zarvelo {
@@ -33,9 +37,25 @@ void ShowOnScreen(Show what) {
     }
 }
 
+// The announcement of an input goes out once the input is handled.
+void FlushLater() {
+    static bool pending = false;
+    if (pending) return;
+    pending = true;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [] {
+            pending = false;
+            WindowAnnouncer().Flush(State());
+        },
+        Qt::QueuedConnection);
+}
+
 }  // namespace
 
 void WindowEvents::Play(const Event& e) {
+    WindowAnnouncer().Hear(e, State());
+    FlushLater();
     switch (e.kind) {
         case EventKind::Sound: platform::PlayWave(e.sound); break;
         case EventKind::Box: platform::ShowMessageBox(e.text, e.title, e.icon); break;
@@ -46,7 +66,7 @@ void WindowEvents::Play(const Event& e) {
             break;
         case EventKind::SavePlayerFiles: SavePlayerFiles(e.text, e.record); break;
         case EventKind::ReportDataProblems: ReportDataProblems(); break;
-        // The screen shows these through the labels the rules ask for.
+        // The screen shows these through the labels the rules ask for; the announcer tells them.
         case EventKind::Money:
         case EventKind::PickRefused:
         case EventKind::StageCleared:

@@ -14,12 +14,14 @@
 
 #include "artwork/IconPainter.h"
 #include "platform/Fonts.h"
+#include "rules/Game.h"
 #include "rules/Messages.h"
 #include "rules/TableGeometry.h"
 #include "screen/CardChart.h"
 #include "screen/Palette.h"
 #include "tables/PointTables.h"
 #include "windows/Accessibility.h"
+#include "windows/Announcer.h"
 #include "windows/ClientTitleBar.h"
 #include "windows/TableView.h"
 
@@ -136,11 +138,15 @@ MainForm::MainForm() {
         table_->repaint();
     };
     LabelMessage->setTextWatcher([this] { AnnounceTableChanges(table_); });
+    WindowAnnouncer().setOutput([this](const QString& text) { AnnounceOnTable(table_, text); });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     GiveTitleBarIfNeeded(this, true);
 }
 
-MainForm::~MainForm() { cardlib::UnregisterSurface(hWnd); }
+MainForm::~MainForm() {
+    WindowAnnouncer().Forget();
+    cardlib::UnregisterSurface(hWnd);
+}
 
 void MainForm::buildPanels() {
     QWidget* t = table_;
@@ -372,14 +378,36 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void MainForm::Tell(const QString& text) {
+    // Told at once, bypassing the announcer, so that the last announcement stays what it was.
+    AnnounceOnTable(table_, text);
+}
+
 void MainForm::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     const int key = event->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     if (enter && modifiers == Qt::NoModifier) {
-        // Enter means "RepeatBet" only while that button can be pressed; otherwise nothing.
-        if (CommandRepeatBet->isVisible() && CommandRepeatBet->isEnabled())
+        // Enter means "RepeatBet" only while that button can be pressed; otherwise nothing, which
+        // a listening player is told.
+        if (CommandRepeatBet->isVisible() && CommandRepeatBet->isEnabled()) {
             CommandRepeatBet->click();
+        } else {
+            Tell(State().GameInProgress
+                     ? QStringLiteral("Enter does nothing during a game: take a card with 1 to 5")
+                     : QStringLiteral("Enter does nothing yet: stake with 1 Bet, then Start"));
+        }
+        return;
+    }
+    // Keys a screen reader leaves alone: hear the last announcement again, the table, the money.
+    if (modifiers == Qt::NoModifier && (key == Qt::Key_R || key == Qt::Key_T || key == Qt::Key_M)) {
+        Announcer& announcer = WindowAnnouncer();
+        if (key == Qt::Key_R) {
+            Tell(announcer.last().isEmpty() ? QStringLiteral("Nothing announced yet")
+                                            : announcer.last());
+        } else {
+            Tell(key == Qt::Key_T ? Announcer::TableText(State()) : Announcer::MoneyText(State()));
+        }
         return;
     }
     if (key >= Qt::Key_1 && key <= Qt::Key_5 && modifiers == Qt::NoModifier) {

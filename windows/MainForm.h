@@ -63,6 +63,8 @@ private:
     void buildStatusAndButtons();
     void buildMenus();
     void connectMenus();
+    // Says the text to a screen reader now.
+    void Tell(const QString& text);
 
     TableView* table_ = nullptr;
     bool watchingExposure_ = false;

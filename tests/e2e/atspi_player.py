@@ -127,7 +127,7 @@ class Game:
             (w for w in children(self.app) if w is not None and w.name == "Zarvelo(NewPlayer)"
              and showing(w)), None))
         self.table = wait_for("the card table", lambda: next(
-            (o for o in descendants(self.window) if o.name == "Card table"), None))
+            (o for o in descendants(self.window) if o.name.startswith("Card table")), None))
         own = children(self.table)
         self.current = own[0]
         self.row = own[1:6]
@@ -164,7 +164,8 @@ class Game:
         try:
             if event.type.startswith("object:state-changed:showing"):
                 if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
-                    self.announcements.append(event.source.name)
+                    # A notification speaks its label.
+                    self.announcements.append(event.source.getChildAtIndex(0).name)
             elif event.type.endswith("accessible-description"):
                 self.redescribed.append(event.source)
             else:
@@ -299,7 +300,7 @@ def play(program_dir, tree_file):
         if refill != "empty":
             check(card(refill) not in seen, "%s was dealt twice in one deck" % refill)
             seen.add(card(refill))
-        game.announced("Current card: %s. Slot %d: %s" % (names[slot - 1], slot, refill), since)
+        game.announced("Took %s; slot %d now %s" % (names[slot - 1], slot, refill), since)
         for other, place in enumerate(game.row, 1):
             if place.description != descriptions[other - 1]:
                 wait_for("slot %d to tell it became %r" % (other, place.description),
@@ -321,7 +322,7 @@ def play(program_dir, tree_file):
 
     # No card may be taken: the game is over.
     wait_for("'Game Over' in the message line", lambda: game.message.name == "Game Over")
-    game.announced("Game Over", since)
+    game.announced("Game over: won %d" % game.figure("Your Win"), since)
     wait_for("the betting buttons", lambda: showing(game.bet) and showing(game.start))
     check(game.figure("Score") == taken, "the score is not the number of cards taken")
     win = game.figure("Your Win")
