@@ -239,6 +239,8 @@ TEST_F(ShellTest, ActivationFillsTheNameAndSelectsSixteenCharacters) {
     EXPECT_EQ(form.StartingTextPlayer->text(), "abcdefghijklmnopqrst");
     EXPECT_EQ(form.StartingTextPlayer->selectedText(), "abcdefghijklmnop");
     EXPECT_EQ(S().PreviousPlayerName, "abcdefghijklmnopqrst");
+    QTest::keyClick(&form, Qt::Key_Escape);  // no way out but OK
+    EXPECT_TRUE(form.isVisible());
 }
 
 TEST_F(ShellTest, WindowsOpenOnceAndShowFreshValuesOnActivation) {
@@ -253,7 +255,8 @@ TEST_F(ShellTest, WindowsOpenOnceAndShowFreshValuesOnActivation) {
     EXPECT_EQ(first->LabelPlayer->text(), "NewPlayer");
     EXPECT_EQ(first->LabelCredit->text(), "100");
     EXPECT_EQ(first->LabelBankrupt->text(), "0");
-    QTest::mouseClick(first->CommandClose, Qt::LeftButton);
+    // Return presses the default button, as in a dialog; Escape closes.
+    QTest::keyClick(first, Qt::Key_Return);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(SingleWindow<UserInfoForm>::exists());
 
@@ -267,13 +270,15 @@ TEST_F(ShellTest, WindowsOpenOnceAndShowFreshValuesOnActivation) {
     EXPECT_EQ(ranking.LabelScore[0]->text(), "83");
     EXPECT_EQ(ranking.LabelDate[0]->text(), "2026/11/30");
     EXPECT_EQ(ranking.LabelPlayer[4]->text(), "NewPlayer");
+    QTest::keyClick(&ranking, Qt::Key_Escape);
 
     f.MenuHowToPlay->trigger();
     HelpForm& help = SingleWindow<HelpForm>::instance();
     EXPECT_EQ(help.Label1[3]->text(), QString::fromUtf8(" 1:Betボタンで掛金を積む"));
-    QTest::mouseClick(help.CommandHelpOK, Qt::LeftButton);
+    QTest::keyClick(&help, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(SingleWindow<HelpForm>::exists());
+    EXPECT_FALSE(SingleWindow<RankingForm>::exists());
 }
 
 TEST_F(ShellTest, InformationWindowsAreFilledWhenShownEvenIfNeverActivated) {

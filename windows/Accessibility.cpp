@@ -3,11 +3,13 @@
 #include "windows/Accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QHash>
 #include <functional>
 
 #include "screen/CardNames.h"
 #include "windows/AccessibleTable.h"
 #include "windows/Controls.h"
+#include "windows/SecondaryForms.h"
 #include "windows/TableView.h"
 
 namespace zarvelo {
@@ -16,6 +18,14 @@ namespace {
 
 // The dynamic property that marks a card chart row with the suit it lists.
 constexpr char kChartRowSuit[] = "zarveloChartRowSuit";
+// The dynamic property that marks a label read as part of another: a screen reader skips it.
+constexpr char kReadWithAnother[] = "zarveloReadWithAnother";
+
+// Labels that read as a name worked out when asked for, such as a whole panel row.
+QHash<const QObject*, std::function<QString()>>& Readings() {
+    static QHash<const QObject*, std::function<QString()>> readings;
+    return readings;
+}
 
 // A widget of a fixed role whose name is worked out whenever it is asked for.
 class NamedWidget : public QAccessibleWidget {
@@ -48,11 +58,20 @@ public:
         if (t != QAccessible::Name) return QAccessibleWidget::text(t);
         const auto* label = static_cast<const Label*>(widget());
         if (!label->accessibleName().isEmpty()) return label->accessibleName();
+        if (const auto reading = Readings().constFind(label); reading != Readings().constEnd())
+            return (*reading)();
         const QVariant suit = label->property(kChartRowSuit);
         if (suit.isValid()) return ChartRowName(suit.toInt(), label->text());
         if (const QLabel* caption = CaptionOf(label))
             return caption->text() + QLatin1Char(' ') + label->text();
         return label->text();
+    }
+
+    // A caption or a part of a row is read with the figure or row it belongs to, not again.
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (widget()->property(kReadWithAnother).toBool()) state.invisible = true;
+        return state;
     }
 
     // The figure is labelled by its caption (the widget's own relations say so); the caption
@@ -77,6 +96,10 @@ QAccessibleInterface* GameWidgetInterface(const QString& className, QObject* obj
         if (auto* label = dynamic_cast<Label*>(object)) return new LabelAccessible(label);
     } else if (className == QLatin1String("QWidget")) {
         if (auto* table = dynamic_cast<TableView*>(object)) return new AccessibleTable(table);
+        // The small windows are dialogs named by their titles (the help window shows none).
+        if (auto* form = dynamic_cast<ActivatedForm*>(object))
+            return new NamedWidget(form, QAccessible::Dialog,
+                                   [form] { return form->windowTitle(); });
         if (auto* frame = dynamic_cast<CaptionFrame*>(object))
             return new NamedWidget(frame, QAccessible::Grouping,
                                    [frame] { return frame->caption(); });
@@ -92,7 +115,16 @@ QAccessibleInterface* GameWidgetInterface(const QString& className, QObject* obj
 
 void InstallAccessibility() { QAccessible::installFactory(&GameWidgetInterface); }
 
-void ReadWithCaption(Label* figure, Label* caption) { caption->setBuddy(figure); }
+void ReadWithCaption(Label* figure, Label* caption) {
+    caption->setBuddy(figure);
+    caption->setProperty(kReadWithAnother, true);
+}
+
+void ReadAs(Label* label, std::function<QString()> name, std::initializer_list<Label*> parts) {
+    Readings().insert(label, std::move(name));
+    QObject::connect(label, &QObject::destroyed, [label] { Readings().remove(label); });
+    for (Label* part : parts) part->setProperty(kReadWithAnother, true);
+}
 
 void ReadAsChartRow(Label* row, int suit) { row->setProperty(kChartRowSuit, suit); }
 

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <initializer_list>
 
 namespace zarvelo {
 
@@ -16,6 +18,9 @@ void InstallAccessibility();
 
 // The figure is read together with its caption ("Credit 100"), which becomes its label.
 void ReadWithCaption(Label* figure, Label* caption);
+
+// The label reads as the name, worked out when asked for; the parts are read only through it.
+void ReadAs(Label* label, std::function<QString()> name, std::initializer_list<Label*> parts = {});
 
 // The row is read as its suit and the ranks it still lists ("Hearts: A 3 4 5 6 7 8 9 10 J Q K").
 void ReadAsChartRow(Label* row, int suit);

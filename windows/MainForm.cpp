@@ -202,6 +202,21 @@ void MainForm::buildPanels() {
           palette::kCardPointCaption,
           kCentre});
     LabelPoint[6]->setBorder(true);
+    // A screen reader reads each row whole, the row reached marked as it is highlighted.
+    for (int i = 0; i <= 6; ++i) {
+        Label* value = LabelPointValue[i];
+        Label* range = LabelPoint[i];
+        ReadAs(value,
+               [value, range] {
+                   const bool reached = value->textColour() == palette::kHighlightedPointRow;
+                   return QStringLiteral("%1 cards: %2%3")
+                       .arg(range->text(), value->text(),
+                            reached ? QStringLiteral(", reached") : QString());
+               },
+               {range});
+    }
+    ReadAs(LabelNumberOfCards,
+           [this] { return QStringLiteral("Cards taken: ") + LabelNumberOfCards->text(); });
 
     QWidget* pp = Frame3;
     static const char* const kHands[] = {"Royal Flush", "Straight Flush", "Four Of Kind",
@@ -228,6 +243,15 @@ void MainForm::buildPanels() {
               F::SmallPrint,
               palette::kPrizePanel,
               kRight});
+        Label* name = LabelPorker[i];
+        Label* prize = LabelPorkerPoint[i];
+        Label* count = LabelPorkerScore[i];
+        ReadAs(prize,
+               [name, prize, count] {
+                   return QStringLiteral("%1: prize %2, made %3")
+                       .arg(name->text(), prize->text(), count->text());
+               },
+               {name, count});
     }
 
     // Picture boxes are numbered club, diamond, spade, heart but stand in suit order by row.

@@ -72,16 +72,23 @@ constexpr Qt::WindowFlags kInfoWindowFlags =
     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
     Qt::WindowSystemMenuHint | Qt::MSWindowsFixedSizeDialogHint;
 
-// Enter presses the window's default button even when no button has the focus.
-void PressDefaultOnEnter(QWidget* window, QPushButton* button) {
-    auto* action = new QAction(window);
-    action->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    action->setShortcutContext(Qt::WindowShortcut);
-    QObject::connect(action, &QAction::triggered, button, &QPushButton::click);
-    window->addAction(action);
-}
-
 }  // namespace
+
+void ActivatedForm::keyPressEvent(QKeyEvent* event) {
+    // As in any dialog: Return presses the default button and Escape closes, through the key
+    // itself rather than a shortcut, so that a screen reader's keys reach the screen reader first.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (plain && enter && defaultButton_ && defaultButton_->isEnabled()) {
+        defaultButton_->click();
+        return;
+    }
+    if (plain && event->key() == Qt::Key_Escape && closesOnEscape_) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
 
 bool ActivatedForm::event(QEvent* event) {
     // Filled when shown too: a desktop may show a new window without activating it.
@@ -104,8 +111,8 @@ EnterNameForm::EnterNameForm() {
     StartingTextPlayer->setMaxLength(32767);
     StartingButton = MakeButton(this, TwipsRect(1080, 720, 975, 255), QStringLiteral("OK"), true);
     connect(StartingButton, &QPushButton::clicked, this, [this] { StartingButton_Click(); });
-    connect(StartingTextPlayer, &QLineEdit::returnPressed, StartingButton, &QPushButton::click);
-    PressDefaultOnEnter(this, StartingButton);
+    StartingLabelPlayer->setBuddy(StartingTextPlayer);
+    setDefaultButton(StartingButton, false);
     StartingTextPlayer->setFocus();
     GiveTitleBarIfNeeded(this, false);
 }
@@ -185,6 +192,7 @@ RankingForm::RankingForm() {
     CommandClose =
         MakeButton(this, TwipsRect(2280, 2400, 1695, 375), QString::fromUtf8("閉じる"), false);
     connect(CommandClose, &QPushButton::clicked, this, &QWidget::close);
+    setDefaultButton(nullptr, true);
     GiveTitleBarIfNeeded(this, true);
 }
 
@@ -200,6 +208,18 @@ void RankingForm::FillRankingLabels() {
         LabelScore[i]->setText(QString::number(e.Score));
         LabelCards[i]->setText(QString::number(e.Cards));
     }
+    // Read row by row, each figure with its heading, as a screen reader meets the window.
+    QStringList rows;
+    for (int i = 0; i < kRankingSize; ++i) {
+        QStringList cells;
+        for (const auto* column : {&LabelPlayer, &LabelRound, &LabelCards, &LabelScore, &LabelDate})
+            cells << (*column)[i]->text();
+        rows << QStringLiteral("%1: %2, %3 %4, %5 %6, %7 %8, %9 %10")
+                    .arg(i + 1)
+                    .arg(cells[0], Label2[1]->text(), cells[1], Label2[2]->text(), cells[2],
+                         Label2[3]->text(), cells[3], Label2[4]->text(), cells[4]);
+    }
+    setAccessibleDescription(rows.join(QLatin1Char('\n')));
 }
 
 UserInfoForm::UserInfoForm() {
@@ -229,7 +249,7 @@ UserInfoForm::UserInfoForm() {
     CommandClose =
         MakeButton(this, TwipsRect(1560, 1440, 1695, 375), QString::fromUtf8("閉じる"), true);
     connect(CommandClose, &QPushButton::clicked, this, &QWidget::close);
-    PressDefaultOnEnter(this, CommandClose);
+    setDefaultButton(CommandClose, true);
     GiveTitleBarIfNeeded(this, true);
 }
 
@@ -238,6 +258,10 @@ void UserInfoForm::Form_Activate() {
     LabelPlayer->setText(s.PlayerRecord.Name);
     LabelCredit->setText(QString::number(s.PlayerRecord.Credit));
     LabelBankrupt->setText(QString::number(s.PlayerRecord.BankruptCount));
+    setAccessibleDescription(QStringLiteral("%1 %2, %3 %4, %5 %6")
+                                 .arg(Label2[0]->text(), LabelPlayer->text(), Label2[1]->text(),
+                                      LabelCredit->text(), Label2[2]->text(),
+                                      LabelBankrupt->text()));
 }
 
 HelpForm::HelpForm() {
@@ -274,7 +298,13 @@ HelpForm::HelpForm() {
     CommandHelpOK =
         MakeButton(this, TwipsRect(1680, 4200, 1455, 375), QString::fromUtf8("閉じる"), true);
     connect(CommandHelpOK, &QPushButton::clicked, this, &QWidget::close);
-    PressDefaultOnEnter(this, CommandHelpOK);
+    setDefaultButton(CommandHelpOK, true);
+    // Frameless, the window shows no title; it still has a name for a screen reader, which also
+    // reads the four lines as the window's description.
+    setWindowTitle(QString::fromUtf8("遊び方"));
+    QStringList lines;
+    for (const Text& text : texts) lines << QString::fromUtf8(text.text).trimmed();
+    setAccessibleDescription(lines.join(QLatin1Char('\n')));
 }
 
 }  // namespace zarvelo

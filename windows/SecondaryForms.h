@@ -10,13 +10,23 @@
 
 namespace zarvelo {
 
-// A window that runs its Form_Activate each time it becomes the active window.
+// A window that runs its Form_Activate each time it becomes the active window, and takes Return
+// and Escape as a dialog does.
 class ActivatedForm : public QWidget {
 public:
     virtual void Form_Activate() {}
 
 protected:
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void setDefaultButton(QPushButton* button, bool closesOnEscape) {
+        defaultButton_ = button;
+        closesOnEscape_ = closesOnEscape;
+    }
+
+private:
+    QPushButton* defaultButton_ = nullptr;
+    bool closesOnEscape_ = false;
 };
 
 class EnterNameForm : public ActivatedForm {
@@ -61,7 +71,7 @@ public:
     QPushButton* CommandClose = nullptr;
 };
 
-class HelpForm : public QWidget {
+class HelpForm : public ActivatedForm {
 public:
     HelpForm();
 
