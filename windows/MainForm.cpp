@@ -305,6 +305,9 @@ void MainForm::buildStatusAndButtons() {
                                    {LabelBet, Label1[3]},
                                    {LabelWin, Label1[4]}})
         ReadWithCaption(figure, caption);
+    // The figure shows the credit before the win until the next stake; a listener is told the
+    // credit as it is.
+    ReadAs(LabelCredit, [] { return QStringLiteral("Credit %1").arg(State().Credit); });
     Make({&LabelMessage,
           t,
           {0, 280, 241, 25},
