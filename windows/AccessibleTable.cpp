@@ -252,10 +252,6 @@ void AccessibleTable::sync() {
         if (now.playable[at] != told_.playable[at])
             Notify(widget(), slot, QAccessible::DescriptionChanged);
     }
-    if (now.cards[0] != told_.cards[0]) {
-        QAccessibleEvent renamed(widget(), QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&renamed);
-    }
     told_ = now;
 }
 
