@@ -353,14 +353,14 @@ void MainForm::buildMenus() {
     MenuPlayInSilence = MenuOption->addAction(QString());
     // Announced for a later version: shown, greyed, and without an action.
     MenuPlayInSilence->setEnabled(false);
+    // A setting like the sound, so it stands beside it, above the items that open windows.
+    MenuLanguage = MenuOption->addAction(QString());
+    MenuLanguage->setCheckable(true);
     MenuOption->addSeparator();
     MenuUserInformation = MenuOption->addAction(QString());
     MenuRankingInformation = MenuOption->addAction(QString());
     MenuOption->addSeparator();
     MenuEnterUserName = MenuOption->addAction(QString());
-    MenuOption->addSeparator();
-    MenuLanguage = MenuOption->addAction(QString());
-    MenuLanguage->setCheckable(true);
     MenuHelp = addMenu();
     MenuHowToPlay = MenuHelp->addAction(QString());
     retranslateMenus();
