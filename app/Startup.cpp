@@ -9,6 +9,7 @@
 #include "files/FileObject.h"
 #include "platform/Clock.h"
 #include "platform/DataFiles.h"
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "platform/SingleCopy.h"
 #include "platform/Sound.h"
@@ -84,6 +85,8 @@ frmSplash& MakeSplash() {
 }
 
 bool PrepareMainWindow() {
+    // The windows are made in the language the player chose last time.
+    platform::UseLanguage(platform::SavedLanguage());
     if (!LoadCardLibrary()) return false;
     InitializeProgramState();
     NameWindowForPlayer(TheGame());

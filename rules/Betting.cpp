@@ -1,6 +1,8 @@
 // Staking credit, starting a game, repeating the last stake and bankruptcy.
 #include "rules/Betting.h"
 
+#include <QCoreApplication>
+
 #include "rules/Dealing.h"
 #include "rules/Messages.h"
 #include "rules/Poker.h"
@@ -105,7 +107,7 @@ void RepeatLastBet(GameState& s, Events& out) {
 }
 
 void GoBankrupt(GameState& s, Events& out) {
-    out.Box(QString::fromUtf8("破産しました。再度ゲームを開始します"));
+    out.Box(QCoreApplication::translate("Betting", "破産しました。再度ゲームを開始します"));
     s.Bet = 0;
     s.Credit = kCreditAfterBankruptcy;
     s.BankruptCount = SaturatingAdd(s.BankruptCount, 1);

@@ -13,6 +13,7 @@
 #include "platform/Clock.h"
 #include "platform/DataFiles.h"
 #include "platform/Folders.h"
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
 #include "rules/Betting.h"
@@ -44,6 +45,7 @@ void GameFixture::SetUp() {
 
 void GameFixture::TearDown() {
     MainForm::destroyInstance();
+    platform::UseLanguage(platform::Language::Japanese);
     platform::SetSoundHook({});
     boxes.reset();
     platform::SetUnattended(false);

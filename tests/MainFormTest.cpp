@@ -85,13 +85,15 @@ TEST_F(MainFormTest, MenuTreeHasItsCaptions) {
     EXPECT_EQ(top[1]->text(), QString::fromUtf8("ｵﾌﾟｼｮﾝ"));
     EXPECT_EQ(top[2]->text(), QString::fromUtf8("ﾍﾙﾌﾟ"));
     const QList<QAction*> options = f.MenuOption->actions();
-    ASSERT_EQ(options.size(), 6);
+    ASSERT_EQ(options.size(), 7);
     EXPECT_EQ(options[0], f.MenuPlayInSilence);
-    EXPECT_TRUE(options[1]->isSeparator());
-    EXPECT_EQ(options[2]->text(), QString::fromUtf8("ﾕｰｻﾞｰ情報"));
-    EXPECT_EQ(options[3]->text(), QString::fromUtf8("ﾗﾝｷﾝｸﾞ情報"));
-    EXPECT_TRUE(options[4]->isSeparator());
-    EXPECT_EQ(options[5]->text(), QString::fromUtf8("ﾌﾟﾚｲﾔｰ名の入力"));
+    EXPECT_EQ(options[1], f.MenuLanguage);
+    EXPECT_FALSE(f.MenuLanguage->isChecked());
+    EXPECT_TRUE(options[2]->isSeparator());
+    EXPECT_EQ(options[3]->text(), QString::fromUtf8("ﾕｰｻﾞｰ情報"));
+    EXPECT_EQ(options[4]->text(), QString::fromUtf8("ﾗﾝｷﾝｸﾞ情報"));
+    EXPECT_TRUE(options[5]->isSeparator());
+    EXPECT_EQ(options[6]->text(), QString::fromUtf8("ﾌﾟﾚｲﾔｰ名の入力"));
     EXPECT_EQ(f.MenuQuit->text(), QString::fromUtf8("終了"));
     EXPECT_EQ(f.MenuHowToPlay->text(), QString::fromUtf8("遊び方"));
 }

@@ -1,15 +1,19 @@
 // Start-up, shutdown and the secondary windows, driven through real Qt events.
 #include <signal.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 
 #include "app/Shutdown.h"
 #include "app/Startup.h"
 #include "platform/Clock.h"
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "platform/SafeFiles.h"
 #include "screen/ScreenObject.h"
@@ -300,6 +304,100 @@ TEST_F(ShellTest, QuittingClosesTheNameEntryToo) {
     Quit();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(SingleWindow<EnterNameForm>::exists());
+}
+
+TEST_F(ShellTest, EnglishOnRequestReachesEveryWindowAndTheNextStartButNotTheData) {
+    const QString taro = QString::fromUtf8("太郎");
+    const QStringList data = {"Ranking.dat", "default.dat", taro + ".dat"};
+    const QByteArray record = "\"\x91\xBE\x98\x59\",87,2,12\r\n";
+    const QByteArray ranking =
+        QByteArray("23,1,23,\"\x91\xBE\x98\x59\",#1998-12-03#\r\n").repeated(5);
+    const QByteArray bytes[] = {ranking, record, record};
+    for (int i = 0; i < 3; ++i) Write(data[i], bytes[i]);
+    RunMain();
+    MainForm& f = MainForm::instance();
+    for (QAction* item :
+         {f.MenuEnterUserName, f.MenuUserInformation, f.MenuRankingInformation, f.MenuHowToPlay})
+        item->trigger();
+    EnterNameForm& name = SingleWindow<EnterNameForm>::instance();
+    UserInfoForm& user = SingleWindow<UserInfoForm>::instance();
+    RankingForm& rank = SingleWindow<RankingForm>::instance();
+    HelpForm& help = SingleWindow<HelpForm>::instance();
+    struct Text {
+        std::function<QString()> shown;
+        const char* japanese;
+        const char* english;
+    };
+    const Text texts[] = {
+        {[&] { return f.MenuGame->title(); }, "ｹﾞｰﾑ", "Game"},
+        {[&] { return f.MenuQuit->text(); }, "終了", "Quit"},
+        {[&] { return f.MenuHowToPlay->text(); }, "遊び方", "How to Play"},
+        {[&] { return name.windowTitle(); }, "ﾌﾟﾚｲﾔｰ名の入力", "Enter Player Name"},
+        {[&] { return name.StartingLabelPlayer->text(); }, "名前(半角16文字以内)",
+         "Name (up to 16 characters)"},
+        {[&] { return user.Label2[2]->text(); }, "破産数", "Bankruptcies"},
+        {[&] { return user.accessibleDescription().section(' ', 0, 0); }, "名前", "Name"},
+        {[&] { return rank.windowTitle(); }, "情報ｳｲﾝﾄﾞｳ(ﾗﾝｷﾝｸﾞ)", "Ranking Information"},
+        {[&] { return rank.Label2[0]->text(); }, "ﾌﾟﾚｲﾔｰ名", "Player"},
+        {[&] { return help.Label1[3]->text(); }, " 1:Betボタンで掛金を積む",
+         " 1: Stake credit with the Bet button"},
+        {[&] { return help.windowTitle(); }, "遊び方", "How to Play"},
+        {[&] { return help.CommandHelpOK->text(); }, "閉じる", "Close"},
+    };
+    auto expectTexts = [&](bool english) {
+        for (const Text& t : texts)
+            EXPECT_EQ(t.shown(), QString::fromUtf8(english ? t.english : t.japanese)) << english;
+    };
+    expectTexts(false);
+    f.MenuLanguage->trigger();
+    expectTexts(true);
+    f.MenuLanguage->trigger();
+    expectTexts(false);
+    EXPECT_EQ(platform::SavedLanguage(), platform::Language::Japanese);
+    f.MenuLanguage->trigger();
+    Activate(&user);
+    EXPECT_EQ(user.LabelPlayer->text(), taro);
+    Quit();
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(Read(data[i]), bytes[i]) << data[i].toStdString();
+    EXPECT_EQ(Files(), QStringList({"Ranking.dat", "default.dat", "settings.ini", data[2]}));
+
+    // The next start reads the choice, and a box shown afterwards speaks it too.
+    MainForm::destroyInstance();
+    platform::UseLanguage(platform::Language::Japanese);
+    ASSERT_TRUE(PrepareMainWindow());
+    MainForm& next = MainForm::instance();
+    EXPECT_EQ(next.MenuGame->title(), "Game");
+    EXPECT_TRUE(next.MenuLanguage->isChecked());
+    S().Credit = 0;
+    next.CommandBet_Click();
+    ASSERT_EQ(boxes->calls.size(), 1u);
+    EXPECT_EQ(boxes->calls[0].text, "You have gone bankrupt. The game starts again.");
+}
+
+TEST_F(ShellTest, ASettingsFileThatCannotBeUsedMeansJapaneseAndAFailedSaveSaysSo) {
+    const QString path = QDir(directory.path()).filePath("settings.ini");
+    const std::pair<const char*, std::function<void()>> cases[] = {
+        {"garbled", [&] { Write("settings.ini", "[Interface\nLanguage=en\n"); }},
+        {"no language of ours", [&] { Write("settings.ini", "[Interface]\nLanguage=fr\n"); }},
+        {"a pipe", [&] { ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0); }},
+        {"a folder", [&] { ASSERT_TRUE(QDir().mkdir(path)); }},
+    };
+    for (const auto& [what, lay] : cases) {
+        if (!QFile::remove(path)) QDir().rmdir(path);
+        lay();
+        EXPECT_EQ(platform::SavedLanguage(), platform::Language::Japanese) << what;
+    }
+    // The folder stays where the file would go: the switch happens all the same and says why it
+    // is not kept.
+    ASSERT_TRUE(PrepareMainWindow());
+    MainForm& f = MainForm::instance();
+    EXPECT_EQ(f.MenuGame->title(), QString::fromUtf8("ｹﾞｰﾑ"));
+    f.MenuLanguage->trigger();
+    EXPECT_EQ(f.MenuGame->title(), "Game");
+    ASSERT_EQ(boxes->calls.size(), 1u);
+    EXPECT_TRUE(boxes->calls[0].text.contains(path + ": it is not a regular file"))
+        << boxes->calls[0].text.toStdString();
+    EXPECT_TRUE(QFileInfo(path).isDir());
 }
 
 ClientTitleBar* TitleBarOf(QWidget* window) {

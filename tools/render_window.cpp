@@ -1,6 +1,7 @@
 // Renders a window of the game to a PNG, for comparing it with the layout by eye.
 // Usage: render_window [--scale N] [--window main|splash|name|ranking|user|help]
-//                      [--deal] [--picks N] [--seed N] [--contact-sheet] OUTPUT.png
+//                      [--deal] [--picks N] [--seed N] [--language ja|en] [--contact-sheet]
+//                      OUTPUT.png
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QPixmap>
@@ -11,6 +12,7 @@
 
 #include "app/Startup.h"
 #include "platform/Folders.h"
+#include "platform/Language.h"
 #include "platform/MessageBoxRecorder.h"
 #include "platform/Sound.h"
 #include "rules/Dealing.h"
@@ -62,11 +64,18 @@ int main(int argc, char** argv) {
     parser.addOption({"picks", "Cards to take after the deal.", "N", "0"});
     parser.addOption(
         {"seed", "Shuffle from this seed, so that two renders show the same deal.", "N"});
+    parser.addOption({"language", "Interface language: ja (the default) or en.", "CODE", "ja"});
     parser.addOption({"contact-sheet", "Write every card face and the suit panels instead."});
     parser.addPositionalArgument("output", "PNG file to write.");
     parser.addHelpOption();
     parser.process(app);
     if (parser.positionalArguments().size() != 1) parser.showHelp(2);
+    const QString language = parser.value("language");
+    if (language != "ja" && language != "en") {
+        std::fprintf(stderr, "render_window: --language takes ja or en, not %s\n",
+                     qPrintable(language));
+        return 2;
+    }
 
     // A start-up in an empty directory of its own, without sound or message boxes.
     QTemporaryDir directory;
@@ -79,6 +88,7 @@ int main(int argc, char** argv) {
         SetRandomSource([generator] { return std::generate_canonical<double, 53>(*generator); });
     }
     if (!PrepareMainWindow()) return 1;
+    if (language == "en") platform::UseLanguage(platform::Language::English);
     ShowMainWindow();
     MainForm& form = MainForm::instance();
     const QString output = parser.positionalArguments().first();

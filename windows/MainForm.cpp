@@ -14,6 +14,7 @@
 
 #include "artwork/IconPainter.h"
 #include "platform/Fonts.h"
+#include "platform/Language.h"
 #include "rules/Game.h"
 #include "rules/Messages.h"
 #include "rules/TableGeometry.h"
@@ -341,25 +342,49 @@ void MainForm::buildMenus() {
     // it launches a process). Set before the menu bar is made, which is when it asks.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     menuBar()->setFont(platform::UiFont(QString(), 9));
-    auto addMenu = [this](const char* title) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(title));
+    auto addMenu = [this] {
+        QMenu* menu = menuBar()->addMenu(QString());
         menu->setFont(platform::UiFont(QString(), 9));
         return menu;
     };
-    MenuGame = addMenu("ｹﾞｰﾑ");
-    MenuQuit = MenuGame->addAction(QString::fromUtf8("終了"));
-    MenuOption = addMenu("ｵﾌﾟｼｮﾝ");
-    MenuPlayInSilence = MenuOption->addAction(QString::fromUtf8("ｻｳﾝﾄﾞ(次回ｻﾎﾟｰﾄ)"));
+    MenuGame = addMenu();
+    MenuQuit = MenuGame->addAction(QString());
+    MenuOption = addMenu();
+    MenuPlayInSilence = MenuOption->addAction(QString());
     // Announced for a later version: shown, greyed, and without an action.
     MenuPlayInSilence->setEnabled(false);
+    // A setting like the sound, so it stands beside it, above the items that open windows.
+    MenuLanguage = MenuOption->addAction(QString());
+    MenuLanguage->setCheckable(true);
     MenuOption->addSeparator();
-    MenuUserInformation = MenuOption->addAction(QString::fromUtf8("ﾕｰｻﾞｰ情報"));
-    MenuRankingInformation = MenuOption->addAction(QString::fromUtf8("ﾗﾝｷﾝｸﾞ情報"));
+    MenuUserInformation = MenuOption->addAction(QString());
+    MenuRankingInformation = MenuOption->addAction(QString());
     MenuOption->addSeparator();
-    MenuEnterUserName = MenuOption->addAction(QString::fromUtf8("ﾌﾟﾚｲﾔｰ名の入力"));
-    MenuHelp = addMenu("ﾍﾙﾌﾟ");
-    MenuHowToPlay = MenuHelp->addAction(QString::fromUtf8("遊び方"));
+    MenuEnterUserName = MenuOption->addAction(QString());
+    MenuHelp = addMenu();
+    MenuHowToPlay = MenuHelp->addAction(QString());
+    retranslateMenus();
     connectMenus();
+}
+
+void MainForm::retranslateMenus() {
+    MenuGame->setTitle(tr("ｹﾞｰﾑ"));
+    MenuQuit->setText(tr("終了"));
+    MenuOption->setTitle(tr("ｵﾌﾟｼｮﾝ"));
+    MenuPlayInSilence->setText(tr("ｻｳﾝﾄﾞ(次回ｻﾎﾟｰﾄ)"));
+    MenuUserInformation->setText(tr("ﾕｰｻﾞｰ情報"));
+    MenuRankingInformation->setText(tr("ﾗﾝｷﾝｸﾞ情報"));
+    MenuEnterUserName->setText(tr("ﾌﾟﾚｲﾔｰ名の入力"));
+    // Named in both languages, so that a player who reads only one of them finds it.
+    MenuLanguage->setText(tr("英語表示 (English)"));
+    MenuLanguage->setChecked(platform::CurrentLanguage() == platform::Language::English);
+    MenuHelp->setTitle(tr("ﾍﾙﾌﾟ"));
+    MenuHowToPlay->setText(tr("遊び方"));
+}
+
+void MainForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslateMenus();
+    QMainWindow::changeEvent(event);
 }
 
 void MainForm::showEvent(QShowEvent* event) {

@@ -1,6 +1,7 @@
 // The game window: the card table with its panels, status labels, buttons and menus.
 #pragma once
 
+#include <QCoreApplication>
 #include <QMainWindow>
 
 #include "windows/NamedControls.h"
@@ -14,6 +15,8 @@ class TableView;
 
 // Its named controls are those of NamedControls, which is what the procedures see of it.
 class MainForm : public QMainWindow, public NamedControls {
+    Q_DECLARE_TR_FUNCTIONS(MainForm)
+
 public:
     // The one main window, made on first use.
     static MainForm& instance();
@@ -49,12 +52,15 @@ public:
     QAction* MenuRankingInformation = nullptr;
     QAction* MenuEnterUserName = nullptr;
     QAction* MenuHowToPlay = nullptr;
+    // Checked while the interface is in English.
+    QAction* MenuLanguage = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     MainForm();
@@ -65,6 +71,7 @@ private:
     void connectMenus();
     // Says the text to a screen reader now.
     void Tell(const QString& text);
+    void retranslateMenus();
 
     TableView* table_ = nullptr;
     bool watchingExposure_ = false;

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "files/FileObject.h"
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "rules/Game.h"
 #include "rules/Players.h"
@@ -14,6 +15,20 @@
 
 namespace zarvelo {
 
+namespace {
+// The windows change at once; the choice is kept for the next start when it can be.
+void ChooseLanguage(platform::Language language) {
+    platform::UseLanguage(language);
+    QString error;
+    if (!platform::SaveLanguage(language, &error)) {
+        platform::ShowMessageBox(
+            QStringLiteral("The choice of language cannot be kept for the next start.\n\n%1")
+                .arg(error),
+            QString(), platform::MessageIcon::Warning);
+    }
+}
+}  // namespace
+
 void MainForm::connectMenus() {
     connect(MenuQuit, &QAction::triggered, this, [this] { close(); });
     connect(MenuEnterUserName, &QAction::triggered, this,
@@ -24,6 +39,9 @@ void MainForm::connectMenus() {
             [] { SingleWindow<RankingForm>::showModeless(); });
     connect(MenuHowToPlay, &QAction::triggered, this,
             [] { SingleWindow<HelpForm>::showModeless(); });
+    connect(MenuLanguage, &QAction::triggered, this, [](bool english) {
+        ChooseLanguage(english ? platform::Language::English : platform::Language::Japanese);
+    });
 }
 
 void MainForm::Form_QueryUnload() {

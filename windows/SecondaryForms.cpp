@@ -72,6 +72,31 @@ constexpr Qt::WindowFlags kInfoWindowFlags =
     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
     Qt::WindowSystemMenuHint | Qt::MSWindowsFixedSizeDialogHint;
 
+// The headings of the ranking's columns, left to right.
+const char* const kRankingHeadings[] = {
+    QT_TRANSLATE_NOOP("RankingForm", "ﾌﾟﾚｲﾔｰ名"), "R", QT_TRANSLATE_NOOP("RankingForm", "ｶｰﾄﾞ数"),
+    QT_TRANSLATE_NOOP("RankingForm", "ｽｺｱ"), QT_TRANSLATE_NOOP("RankingForm", "日付")};
+
+struct HelpText {
+    int index;
+    const char* text;
+    int top, height;
+};
+const HelpText kHelpTexts[] = {
+    {0,
+     QT_TRANSLATE_NOOP("HelpForm",
+                       " 遊び方は簡単！　同じ図柄か同じ数字のカードをクリックするだけ！！"),
+     840, 375},
+    {3, QT_TRANSLATE_NOOP("HelpForm", " 1:Betボタンで掛金を積む"), 1320, 255},
+    {1, QT_TRANSLATE_NOOP("HelpForm", " 2:Startボタンでゲーム開始"), 1560, 255},
+    {2,
+     QT_TRANSLATE_NOOP(
+         "HelpForm",
+         " 3:規定枚数以上のカードを積むか、手札がポーカーの役と一致したら賞金が貰えるよ！"),
+     1800, 375},
+    {4, QT_TRANSLATE_NOOP("HelpForm", " 4:破産しても何度でもやり直せるよ！"), 2160, 255},
+};
+
 }  // namespace
 
 void ActivatedForm::keyPressEvent(QKeyEvent* event) {
@@ -97,14 +122,12 @@ bool ActivatedForm::event(QEvent* event) {
 }
 
 EnterNameForm::EnterNameForm() {
-    setWindowTitle(QString::fromUtf8("ﾌﾟﾚｲﾔｰ名の入力"));
     // No control box: the window closes only through its OK button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(Twips(3015), Twips(1095));
     const QFont font = platform::UiFont(QString(), 8.25);
-    StartingLabelPlayer = MakeLabel(this, TwipsRect(240, 120, 2535, 255),
-                                    QString::fromUtf8("名前(半角16文字以内)"), font);
+    StartingLabelPlayer = MakeLabel(this, TwipsRect(240, 120, 2535, 255), QString(), font);
     StartingTextPlayer = new QLineEdit(kNewPlayerName, this);
     StartingTextPlayer->setGeometry(TwipsRect(240, 360, 2535, 270));
     StartingTextPlayer->setFont(font);
@@ -114,7 +137,18 @@ EnterNameForm::EnterNameForm() {
     StartingLabelPlayer->setBuddy(StartingTextPlayer);
     setDefaultButton(StartingButton, false);
     StartingTextPlayer->setFocus();
+    retranslate();
     GiveTitleBarIfNeeded(this, false);
+}
+
+void EnterNameForm::retranslate() {
+    setWindowTitle(tr("ﾌﾟﾚｲﾔｰ名の入力"));
+    StartingLabelPlayer->setText(tr("名前(半角16文字以内)"));
+}
+
+void EnterNameForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    ActivatedForm::changeEvent(event);
 }
 
 void EnterNameForm::closeEvent(QCloseEvent* event) {
@@ -149,19 +183,15 @@ void EnterNameForm::ChangePlayer() {
 }
 
 RankingForm::RankingForm() {
-    setWindowTitle(QString::fromUtf8("情報ｳｲﾝﾄﾞｳ(ﾗﾝｷﾝｸﾞ)"));
     setWindowIcon(MakeGameIcon());
     setWindowFlags(kInfoWindowFlags);
     setFixedSize(Twips(6675), Twips(2880));
-    Label1 =
-        MakeLabel(this, TwipsRect(240, 120, 2655, 375), QString::fromUtf8("ラ ン キ ン グ  情 報"),
-                  platform::UiFont("MS PGothic", 14.25, false, true));
-    FitWidth(Label1);
+    Label1 = MakeLabel(this, TwipsRect(240, 120, 2655, 375), QString(),
+                       platform::UiFont("MS PGothic", 14.25, false, true));
     new Line(this, Twips(120), Twips(3000), Twips(480));
     const QFont heading = platform::UiFont("MS PGothic", 9.75, true);
     const QFont figures = platform::UiFont("System", 9.75, true);
     struct Column {
-        const char* heading;
         int headLeft, headWidth;
         bool headCentred;
         std::array<Label*, 5>* labels;
@@ -171,17 +201,17 @@ RankingForm::RankingForm() {
         bool name;
     };
     const Column columns[] = {
-        {"ﾌﾟﾚｲﾔｰ名", 480, 735, false, &LabelPlayer, 120, 1215, "Player", false, true},
-        {"R", 1560, 255, false, &LabelRound, 1560, 255, "1", false, false},
-        {"ｶｰﾄﾞ数", 2040, 615, false, &LabelCards, 2040, 495, "0", true, false},
-        {"ｽｺｱ", 2760, 735, true, &LabelScore, 2760, 615, "0", true, false},
-        {"日付", 3960, 615, false, &LabelDate, 3600, 1215, "0", false, false},
+        {480, 735, false, &LabelPlayer, 120, 1215, "Player", false, true},
+        {1560, 255, false, &LabelRound, 1560, 255, "1", false, false},
+        {2040, 615, false, &LabelCards, 2040, 495, "0", true, false},
+        {2760, 735, true, &LabelScore, 2760, 615, "0", true, false},
+        {3960, 615, false, &LabelDate, 3600, 1215, "0", false, false},
     };
     for (int c = 0; c < 5; ++c) {
         const Column& col = columns[c];
-        Label2[c] = MakeLabel(this, TwipsRect(col.headLeft, 600, col.headWidth, 255),
-                              QString::fromUtf8(col.heading), heading,
-                              (col.headCentred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        Label2[c] =
+            MakeLabel(this, TwipsRect(col.headLeft, 600, col.headWidth, 255), QString(), heading,
+                      (col.headCentred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         for (int i = 0; i < 5; ++i) {
             (*col.labels)[i] =
                 MakeLabel(this, TwipsRect(col.left, 960 + 240 * i, col.width, 255),
@@ -189,11 +219,28 @@ RankingForm::RankingForm() {
                           (col.right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
         }
     }
-    CommandClose =
-        MakeButton(this, TwipsRect(2280, 2400, 1695, 375), QString::fromUtf8("閉じる"), false);
+    CommandClose = MakeButton(this, TwipsRect(2280, 2400, 1695, 375), QString(), false);
     connect(CommandClose, &QPushButton::clicked, this, &QWidget::close);
     setDefaultButton(nullptr, true);
+    retranslate();
     GiveTitleBarIfNeeded(this, true);
+}
+
+void RankingForm::retranslate() {
+    setWindowTitle(tr("情報ｳｲﾝﾄﾞｳ(ﾗﾝｷﾝｸﾞ)"));
+    Label1->setText(tr("ラ ン キ ン グ  情 報"));
+    FitWidth(Label1);
+    for (int c = 0; c < 5; ++c) {
+        Label2[c]->setText(tr(kRankingHeadings[c]));
+        FitWidth(Label2[c]);
+    }
+    CommandClose->setText(tr("閉じる"));
+    describe();
+}
+
+void RankingForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    ActivatedForm::changeEvent(event);
 }
 
 void RankingForm::Form_Activate() { FillRankingLabels(); }
@@ -208,6 +255,10 @@ void RankingForm::FillRankingLabels() {
         LabelScore[i]->setText(QString::number(e.Score));
         LabelCards[i]->setText(QString::number(e.Cards));
     }
+    describe();
+}
+
+void RankingForm::describe() {
     // Read row by row, each figure with its heading, as a screen reader meets the window.
     QStringList rows;
     for (int i = 0; i < kRankingSize; ++i) {
@@ -223,22 +274,17 @@ void RankingForm::FillRankingLabels() {
 }
 
 UserInfoForm::UserInfoForm() {
-    setWindowTitle(QString::fromUtf8("情報ｳｲﾝﾄﾞｳ(ﾕｰｻﾞｰ)"));
     setWindowIcon(MakeGameIcon());
     setWindowFlags(kInfoWindowFlags);
     setFixedSize(Twips(4905), Twips(1965));
-    Label1 =
-        MakeLabel(this, TwipsRect(120, 120, 2655, 375), QString::fromUtf8("ユ　ー　ザ　ー　情　報"),
-                  platform::UiFont("MS PGothic", 14.25, false, true));
-    FitWidth(Label1);
+    Label1 = MakeLabel(this, TwipsRect(120, 120, 2655, 375), QString(),
+                       platform::UiFont("MS PGothic", 14.25, false, true));
     new Line(this, 0, Twips(2880), Twips(480));
     const QFont heading = platform::UiFont("MS PGothic", 9.75, true);
     const QFont figures = platform::UiFont("System", 9.75, true);
-    Label2[0] = MakeLabel(this, TwipsRect(120, 600, 735, 255), QString::fromUtf8("名前"), heading);
-    Label2[1] =
-        MakeLabel(this, TwipsRect(1560, 600, 735, 255), QString::fromUtf8("ｸﾚｼﾞｯﾄ"), heading);
-    Label2[2] =
-        MakeLabel(this, TwipsRect(2400, 600, 975, 255), QString::fromUtf8("破産数"), heading);
+    Label2[0] = MakeLabel(this, TwipsRect(120, 600, 735, 255), QString(), heading);
+    Label2[1] = MakeLabel(this, TwipsRect(1560, 600, 735, 255), QString(), heading);
+    Label2[2] = MakeLabel(this, TwipsRect(2400, 600, 975, 255), QString(), heading);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
     LabelPlayer =
         MakeLabel(this, TwipsRect(120, 960, 1215, 255), QStringLiteral("Player"), heading);
@@ -246,11 +292,28 @@ UserInfoForm::UserInfoForm() {
         MakeLabel(this, TwipsRect(1440, 960, 615, 255), QStringLiteral("0"), figures, right);
     LabelBankrupt =
         MakeLabel(this, TwipsRect(2520, 960, 615, 255), QStringLiteral("0"), figures, right);
-    CommandClose =
-        MakeButton(this, TwipsRect(1560, 1440, 1695, 375), QString::fromUtf8("閉じる"), true);
+    CommandClose = MakeButton(this, TwipsRect(1560, 1440, 1695, 375), QString(), true);
     connect(CommandClose, &QPushButton::clicked, this, &QWidget::close);
     setDefaultButton(CommandClose, true);
+    retranslate();
     GiveTitleBarIfNeeded(this, true);
+}
+
+void UserInfoForm::retranslate() {
+    setWindowTitle(tr("情報ｳｲﾝﾄﾞｳ(ﾕｰｻﾞｰ)"));
+    Label1->setText(tr("ユ　ー　ザ　ー　情　報"));
+    Label2[0]->setText(tr("名前"));
+    Label2[1]->setText(tr("ｸﾚｼﾞｯﾄ"));
+    Label2[2]->setText(tr("破産数"));
+    FitWidth(Label1);
+    for (Label* label : Label2) FitWidth(label);
+    CommandClose->setText(tr("閉じる"));
+    describe();
+}
+
+void UserInfoForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    ActivatedForm::changeEvent(event);
 }
 
 void UserInfoForm::Form_Activate() {
@@ -258,6 +321,10 @@ void UserInfoForm::Form_Activate() {
     LabelPlayer->setText(s.PlayerRecord.Name);
     LabelCredit->setText(QString::number(s.PlayerRecord.Credit));
     LabelBankrupt->setText(QString::number(s.PlayerRecord.BankruptCount));
+    describe();
+}
+
+void UserInfoForm::describe() {
     setAccessibleDescription(QStringLiteral("%1 %2, %3 %4, %5 %6")
                                  .arg(Label2[0]->text(), LabelPlayer->text(), Label2[1]->text(),
                                       LabelCredit->text(), Label2[2]->text(),
@@ -274,37 +341,35 @@ HelpForm::HelpForm() {
     Label2 = MakeLabel(this, TwipsRect(240, 240, 4215, 615), QStringLiteral("Zarvelo?(1.01)"),
                        platform::UiFont("Arial", 21.75, true, true));
     Label2->setTextColour(QColor(255, 128, 128));
-    struct Text {
-        int index;
-        const char* text;
-        int top, height;
-    };
-    const Text texts[] = {
-        {0, " 遊び方は簡単！　同じ図柄か同じ数字のカードをクリックするだけ！！", 840, 375},
-        {3, " 1:Betボタンで掛金を積む", 1320, 255},
-        {1, " 2:Startボタンでゲーム開始", 1560, 255},
-        {2, " 3:規定枚数以上のカードを積むか、手札がポーカーの役と一致したら賞金が貰えるよ！", 1800,
-         375},
-        {4, " 4:破産しても何度でもやり直せるよ！", 2160, 255},
-    };
     const QFont font = platform::UiFont("Small Fonts", 8.25);
-    for (const Text& t : texts) {
-        Label* label =
-            MakeLabel(this, TwipsRect(120, t.top, 4455, t.height), QString::fromUtf8(t.text), font);
+    for (const HelpText& t : kHelpTexts) {
+        Label* label = MakeLabel(this, TwipsRect(120, t.top, 4455, t.height), QString(), font);
         label->setTextColour(QColor(0, 0, 128));
         label->setWordWrap(true);
         Label1[t.index] = label;
     }
-    CommandHelpOK =
-        MakeButton(this, TwipsRect(1680, 4200, 1455, 375), QString::fromUtf8("閉じる"), true);
+    CommandHelpOK = MakeButton(this, TwipsRect(1680, 4200, 1455, 375), QString(), true);
     connect(CommandHelpOK, &QPushButton::clicked, this, &QWidget::close);
     setDefaultButton(CommandHelpOK, true);
+    retranslate();
+}
+
+void HelpForm::retranslate() {
     // Frameless, the window shows no title; it still has a name for a screen reader, which also
     // reads the four lines as the window's description.
-    setWindowTitle(QString::fromUtf8("遊び方"));
+    setWindowTitle(tr("遊び方"));
     QStringList lines;
-    for (const Text& text : texts) lines << QString::fromUtf8(text.text).trimmed();
+    for (const HelpText& t : kHelpTexts) {
+        Label1[t.index]->setText(tr(t.text));
+        lines << Label1[t.index]->text().trimmed();
+    }
     setAccessibleDescription(lines.join(QLatin1Char('\n')));
+    CommandHelpOK->setText(tr("閉じる"));
+}
+
+void HelpForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    ActivatedForm::changeEvent(event);
 }
 
 }  // namespace zarvelo

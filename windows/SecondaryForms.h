@@ -1,6 +1,7 @@
 // The four small windows opened from the menus: name entry, ranking, user information and help.
 #pragma once
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
@@ -30,6 +31,8 @@ private:
 };
 
 class EnterNameForm : public ActivatedForm {
+    Q_DECLARE_TR_FUNCTIONS(EnterNameForm)
+
 public:
     EnterNameForm();
     void Form_Activate() override;
@@ -41,12 +44,16 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void ChangePlayer();
+    void retranslate();
 };
 
 class RankingForm : public ActivatedForm {
+    Q_DECLARE_TR_FUNCTIONS(RankingForm)
+
 public:
     RankingForm();
     void Form_Activate() override;
@@ -56,9 +63,19 @@ public:
     std::array<Label*, 5> Label2{};
     std::array<Label*, 5> LabelPlayer{}, LabelRound{}, LabelCards{}, LabelScore{}, LabelDate{};
     QPushButton* CommandClose = nullptr;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void retranslate();
+    // What a screen reader reads of the window: its figures with their headings.
+    void describe();
 };
 
 class UserInfoForm : public ActivatedForm {
+    Q_DECLARE_TR_FUNCTIONS(UserInfoForm)
+
 public:
     UserInfoForm();
     void Form_Activate() override;
@@ -69,15 +86,31 @@ public:
     Label* LabelCredit = nullptr;
     Label* LabelBankrupt = nullptr;
     QPushButton* CommandClose = nullptr;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void retranslate();
+    // What a screen reader reads of the window: its figures with their headings.
+    void describe();
 };
 
 class HelpForm : public ActivatedForm {
+    Q_DECLARE_TR_FUNCTIONS(HelpForm)
+
 public:
     HelpForm();
 
     Label* Label2 = nullptr;
     std::array<Label*, 5> Label1{};
     QPushButton* CommandHelpOK = nullptr;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void retranslate();
 };
 
 }  // namespace zarvelo
