@@ -2,6 +2,7 @@
 // wear a patterned mantle open over a tunic, an ermine cape and a chain; queens a gown with a low
 // neckline, a jewelled stomacher and puffed sleeves; jacks a doublet with a falling collar and a
 // baldric, one hand on the hip.
+#include <QLinearGradient>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <cmath>
@@ -65,6 +66,18 @@ void PaintPattern(QPainter& p, const CourtDesign& d, const QPainterPath& cloth) 
     p.restore();
 }
 
+// Cloth turns away from the light towards the figure's sides: a shadow deepening outwards.
+void PaintShade(QPainter& p, const QPainterPath& cloth) {
+    QLinearGradient shade(18.0, 0, 54.0, 0);
+    shade.setColorAt(0.0, QColor(30, 20, 40, 90));
+    shade.setColorAt(0.3, QColor(30, 20, 40, 0));
+    shade.setColorAt(0.7, QColor(30, 20, 40, 0));
+    shade.setColorAt(1.0, QColor(30, 20, 40, 90));
+    p.setPen(Qt::NoPen);
+    p.setBrush(shade);
+    p.drawPath(cloth);
+}
+
 // The suit's symbol, white-rimmed so that it shows on any cloth.
 void PaintEmblem(QPainter& p, int suit, const QColor& ink, QPointF centre, qreal size) {
     p.setPen(QPen(kLinen, 0.8));
@@ -100,6 +113,7 @@ void PaintKing(QPainter& p, const CourtDesign& d, int suit, const QColor& ink) {
     const QPainterPath mantle = BothSides(half);
     Shape(p, mantle, d.robe);
     PaintPattern(p, d, mantle);
+    PaintShade(p, mantle);
     Fold(p, BothSides(Line({22.5, 42.0}, {21.8, 57.0})), d.robe, 0.5);
     // Ermine edges the opening: white fur with black tails.
     const QPainterPath trim =
@@ -153,6 +167,7 @@ void PaintQueen(QPainter& p, const CourtDesign& d, int suit, const QColor& ink) 
     gown = gown.subtracted(neckline);
     Shape(p, gown, d.robe);
     PaintPattern(p, d, gown);
+    PaintShade(p, gown);
     // The stomacher, laced in the lining colour, and the gold edge of the neckline.
     QPainterPath stomacher;
     stomacher.moveTo(32.4, 35.9);
@@ -197,6 +212,7 @@ void PaintJack(QPainter& p, const CourtDesign& d, int suit, const QColor& ink) {
     doublet.closeSubpath();
     Shape(p, doublet, d.robe);
     PaintPattern(p, d, doublet);
+    PaintShade(p, doublet);
     Fold(p, BothSides(Line({24.0, 40.0}, {23.2, 57.0})), d.robe, 0.5);
     Shape(p, Box(34.9, 34.0, 2.2, 23.0), d.lining, 0.4);
     for (qreal y : {44.2, 47.6, 51.0}) Shape(p, Ellipse(36.0, y, 0.75, 0.75), kGold, 0.3);

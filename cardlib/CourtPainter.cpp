@@ -135,7 +135,7 @@ void PaintFigure(QPainter& p, int suit, int value, const QColor& ink, const Cour
 // A gold band with a row of small lozenges in the suit's ink, where the halves meet.
 void PaintMiddleBand(QPainter& p, const QColor& ink) {
     const QPointF left = UpperHalf()[3], right = UpperHalf()[2];
-    const QPointF up(0, -1.25);
+    const QPointF up(0, -1.1);
     p.save();
     p.setClipRect(kPanel);
     Shape(p, Polygon({left + up, right + up, right - up, left - up}), kGold, 0.45);
@@ -144,8 +144,8 @@ void PaintMiddleBand(QPainter& p, const QColor& ink) {
     constexpr int kLozenges = 11;
     for (int i = 0; i < kLozenges; ++i) {
         const QPointF c = left + (right - left) * ((i + 0.5) / kLozenges);
-        p.drawPolygon(QPolygonF({c + QPointF(-1.0, 0), c + QPointF(0, -0.75), c + QPointF(1.0, 0),
-                                 c + QPointF(0, 0.75)}));
+        p.drawPolygon(QPolygonF({c + QPointF(-0.9, 0), c + QPointF(0, -0.65), c + QPointF(0.9, 0),
+                                 c + QPointF(0, 0.65)}));
     }
     p.restore();
 }

@@ -48,18 +48,18 @@ QString Checksum(const QImage& image) {
 // the contact sheet, and if the change is meant, copy the new line from the failure message.
 const char* const kPinnedAtOne[53] = {
     "60287ebc047b", "263045d97cda", "079034700cb4", "79a197972773", "0abbafab571d", "1b92b1c61a4f",
-    "52c33c0503eb", "ea69954328c0", "88aea00cad56", "4edd8a052c19", "166259d8e0ed", "572b16b53965",
-    "7e893a6f129f", "00ab7b31ad43", "43b682e49343", "00a25ed77249", "ea935072799d", "c021226a7b3e",
+    "52c33c0503eb", "ea69954328c0", "88aea00cad56", "4edd8a052c19", "166259d8e0ed", "d268e4420756",
+    "efecf60cf5f9", "e719a36cf3da", "43b682e49343", "00a25ed77249", "ea935072799d", "c021226a7b3e",
     "3eef25de1b22", "4f565e76f7bd", "9ffca141d181", "dc71d9ba3692", "96275728b56b", "714c03232493",
-    "55520c00e970", "bfd8e2caf5d9", "8bb0a01c6a9e", "9274f6655e83", "19f1347f1a81", "81089e69870b",
+    "d6a6b994f835", "f46c417a2e37", "371962f17aaa", "9274f6655e83", "19f1347f1a81", "81089e69870b",
     "2ea444ae3d96", "f0a7daf9729f", "7f0f866e6181", "fe1e927e8035", "d82e4048754c", "f617ab0298db",
-    "868dcfd00baf", "57131b5499c4", "8af0b7f05e85", "6ed4e1acd5c8", "e009cc289870", "f22388054721",
+    "868dcfd00baf", "aac020320b01", "1dd111f2cc34", "58a399600371", "e009cc289870", "f22388054721",
     "2ec400048927", "92716f9d1d4a", "e62638402385", "894bd46c91fe", "fe855f904a11", "761a05e05b6b",
-    "7deceda4b152", "8f5d53d62811", "c10b57ade79c", "a48b2528a166", "ca2c22de4420",
+    "7deceda4b152", "8f5d53d62811", "8493b4554e00", "9effd790459e", "5596c310602f",
 };
 // One checksum over every face at each of the other ratios.
-const char* const kPinnedAtOneAndAHalf = "39d1e73c8392";
-const char* const kPinnedAtTwo = "cb9351a2c14c";
+const char* const kPinnedAtOneAndAHalf = "00bfb9fbbddb";
+const char* const kPinnedAtTwo = "76798c6f53e5";
 
 QString AllFacesChecksum(qreal ratio) {
     QCryptographicHash hash(QCryptographicHash::Sha1);
