@@ -27,6 +27,7 @@ const QColor kGrey(176, 176, 182);
 const QColor kBlack(44, 38, 38);
 const QColor kBlond(232, 198, 104);
 const QColor kCopper(186, 84, 34);
+const QColor kChestnut(112, 56, 34);
 
 using H = Held;
 using W = Headwear;
@@ -37,27 +38,27 @@ using P = Pattern;
 // [suit - 1][value - 11]: jack, queen, king.
 const std::array<std::array<CourtDesign, 3>, 4> kDesigns{{
     // Clubs
-    {{{H::Torch, W::Hood, R::Short, B::None, P::Chevrons, true, true, kWine, kPaleGold, kBlack},
-      {H::Tulip, W::BunCrown, R::Curls, B::None, P::Dots, true, true, kBlue, kPaleGold, kBlack},
-      {H::Orb, W::ArchedCrown, R::Short, B::Forked, P::Stripes, false, true, kGreen, kRed,
+    {{{H::Torch, W::Hood, R::Short, B::None, P::Chevrons, false, true, kWine, kGreen, kBlack},
+      {H::Tulip, W::BunCrown, R::Curls, B::None, P::Dots, true, true, kBlue, kRed, kBlack},
+      {H::Orb, W::ArchedCrown, R::Short, B::Forked, P::Stripes, true, true, kGreen, kRed,
        kGoldHair}}},
     // Diamonds
     {{{H::Halberd, W::Beret, R::SideCurls, B::None, P::Lattice, false, true, kBlue, kRed, kBlond},
-      {H::Fan, W::VeiledTiara, R::Braids, B::None, P::Stripes, false, true, kOrange, kBlue, kBrown},
+      {H::Fan, W::VeiledTiara, R::Braids, B::None, P::Stripes, true, true, kOrange, kBlue, kBrown},
       {H::Axe, W::TallCrown, R::Short, B::Short, P::Chevrons, true, true, kBlue, kRed,
        kDarkBrown}}},
     // Hearts
     {{{H::Leaf, W::FeatherCap, R::Bob, B::Moustache, P::Stripes, true, true, kRed, kBlue, kBrown},
       {H::Rose, W::Coronet, R::LongWaves, B::None, P::Dots, false, false, kRed, kPaleGold,
-       kGoldHair},
-      {H::Sword, W::SpikedCrown, R::Short, B::Full, P::Ermine, false, false, kRed, kBlue,
+       kChestnut},
+      {H::Sword, W::SpikedCrown, R::Short, B::Full, P::Rosettes, false, false, kRed, kBlue,
        kAuburn}}},
     // Spades
     {{{H::Bow, W::PlumedHat, R::LongStraight, B::None, P::Dots, false, false, kCharcoal, kRed,
        kCopper},
-      {H::OrbSceptre, W::Wimple, R::Hidden, B::None, P::Plain, true, false, kDeepGreen, kPurple,
+      {H::OrbSceptre, W::Wimple, R::Hidden, B::None, P::Plain, false, false, kDeepGreen, kPurple,
        kGrey},
-      {H::Sceptre, W::FleuronCrown, R::Short, B::Pointed, P::Lattice, true, false, kPurple, kGreen,
+      {H::Sceptre, W::FleuronCrown, R::Short, B::Pointed, P::Lattice, false, true, kPurple, kGreen,
        kGrey}}},
 }};
 

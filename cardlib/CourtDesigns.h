@@ -43,7 +43,7 @@ enum class Hair { Short, LongWaves, Braids, Curls, Bob, SideCurls, LongStraight,
 enum class Beard { None, Moustache, Full, Short, Forked, Pointed };
 
 // The robe's pattern, in the lining colour.
-enum class Pattern { Plain, Stripes, Chevrons, Dots, Lattice, Ermine };
+enum class Pattern { Plain, Stripes, Chevrons, Dots, Lattice, Rosettes };
 
 struct CourtDesign {
     Held held;

@@ -1,326 +1,261 @@
-// Court figures: the head, from the headwear behind the face to the crown over the hair.
+// Court figures: hair, the face with its features, and the beard. Head parts are placed from the
+// middle of the face (AtHead), so that the whole head moves as one.
 #include <QPainterPath>
-#include <QPainterPathStroker>
 #include <QPolygonF>
 #include <QTransform>
+#include <array>
 #include <cmath>
+#include <numbers>
 
 #include "cardlib/CourtParts.h"
-#include "cardlib/SuitShapes.h"
 
 namespace zarvelo::cardlib::court {
+
+namespace {
+
+// A path given in head coordinates.
+QPainterPath HeadPath(QPointF start, auto&& build) {
+    QPainterPath path;
+    path.moveTo(AtHead(start.x(), start.y()));
+    build(path, [](qreal dx, qreal dy) { return AtHead(dx, dy); });
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath HeadEllipse(qreal dx, qreal dy, qreal rx, qreal ry) {
+    const QPointF c = AtHead(dx, dy);
+    return Ellipse(c.x(), c.y(), rx, ry);
+}
+
+// Strands: curved lines in a darker shade, so that hair does not read as a flat blob. Each is
+// from, through and to, in head coordinates, and is drawn on both sides of the face.
+using Strand = std::array<qreal, 6>;
+void PaintStrands(QPainter& p, const QColor& hair, std::initializer_list<Strand> strands) {
+    QPainterPath half;
+    for (const Strand& s : strands) {
+        half.moveTo(AtHead(s[0], s[1]));
+        half.quadTo(AtHead(s[2], s[3]), AtHead(s[4], s[5]));
+    }
+    Fold(p, BothSides(half), hair, 0.4);
+}
+
+QPainterPath LongHair(qreal reach) {
+    return HeadPath({-4.6, -6.0}, [reach](QPainterPath& h, auto at) {
+        h.cubicTo(at(-8.6, -1.5), at(-6.2, 5.0), at(-reach, 10.2));
+        h.quadTo(at(-7.0, 11.6), at(-5.0, 10.2));
+        h.lineTo(at(5.0, 10.2));
+        h.quadTo(at(7.0, 11.6), at(reach, 10.2));
+        h.cubicTo(at(6.2, 5.0), at(8.6, -1.5), at(4.6, -6.0));
+    });
+}
+
+}  // namespace
 
 void PaintHair(QPainter& p, const CourtDesign& d) {
     const QColor& c = d.hairColour;
     switch (d.hair) {
-        case Hair::Short: Shape(p, Ellipse(kAxis, 22.5, 6.3, 6.6), c); break;
-        case Hair::Bob: Shape(p, Ellipse(kAxis, 23.0, 6.4, 6.4), c); break;
-        case Hair::LongWaves: {
-            QPainterPath hair;
-            hair.moveTo(31.0, 18.5);
-            hair.cubicTo(28.0, 22.0, 30.0, 28.5, 27.0, 33.5);
-            hair.quadTo(29.0, 35.0, 31.0, 33.5);
-            hair.lineTo(41.0, 33.5);
-            hair.quadTo(43.0, 35.0, 45.0, 33.5);
-            hair.cubicTo(42.0, 28.5, 44.0, 22.0, 41.0, 18.5);
-            hair.closeSubpath();
-            Shape(p, hair, c);
+        case Hair::Short:
+            Shape(p, HeadEllipse(0, -0.8, 6.4, 7.0), c);
+            PaintStrands(p, c, {{-5.8, -2.0, -6.4, 1.6, -5.4, 4.6}});
+            break;
+        case Hair::Bob: {
+            Shape(p,
+                  HeadPath({-6.0, 4.4},
+                           [](QPainterPath& h, auto at) {
+                               h.cubicTo(at(-7.2, -3.0), at(-4.4, -7.8), at(0, -7.8));
+                               h.cubicTo(at(4.4, -7.8), at(7.2, -3.0), at(6.0, 4.4));
+                               h.quadTo(at(5.0, 5.4), at(4.0, 4.4));
+                               h.lineTo(at(-4.0, 4.4));
+                               h.quadTo(at(-5.0, 5.4), at(-6.0, 4.4));
+                           }),
+                  c);
+            PaintStrands(p, c, {{-5.4, -3.0, -6.2, 0.8, -5.0, 4.0}});
             break;
         }
+        case Hair::LongWaves:
+            Shape(p, LongHair(9.0).united(HeadEllipse(0, -1.4, 6.1, 6.6)), c);
+            PaintStrands(p, c,
+                         {{-6.0, -1.0, -7.4, 4.0, -7.4, 9.4},
+                          {-5.4, 2.0, -5.2, 6.0, -6.0, 9.6},
+                          {0.0, -7.4, -3.6, -6.6, -5.6, -2.6}});
+            break;
         case Hair::Braids: {
             for (int i = 0; i < 4; ++i) {
-                const qreal y = 27.5 + 2.3 * i;
-                Shape(p, BothSides(Ellipse(30.2, y, 1.2, 1.4)), c, 0.35);
+                const QPointF at = AtHead(-5.6, 3.0 + 2.3 * i);
+                Shape(p, BothSides(Ellipse(at.x(), at.y(), 1.25, 1.4)), c, 0.35);
             }
-            Shape(p, BothSides(Ellipse(30.2, 36.6, 0.9, 0.6)), QColor(60, 96, 190), 0.3);
-            Shape(p, Ellipse(kAxis, 22.4, 6.2, 6.4), c);
+            const QPointF tie = AtHead(-5.6, 12.0);
+            Shape(p, BothSides(Ellipse(tie.x(), tie.y(), 0.9, 0.6)), kSapphire, 0.3);
+            Shape(p, HeadEllipse(0, -1.2, 6.2, 6.8), c);
+            PaintStrands(p, c, {{-1.0, -7.6, -4.6, -5.0, -5.8, 0.0}});
             break;
         }
-        case Hair::Curls: {
-            constexpr qreal kPi = 3.14159265358979;
-            for (int i = 0; i <= 8; ++i) {
-                const qreal a = (150.0 + 30.0 * i) * kPi / 180;
-                Shape(p, Ellipse(kAxis + 6.0 * std::cos(a), 23.0 + 6.6 * std::sin(a), 1.8, 1.8), c,
-                      0.35);
+        case Hair::Curls:
+            for (int i = 0; i <= 10; ++i) {
+                const qreal a = (140.0 + 26.0 * i) * std::numbers::pi / 180;
+                const QPointF at = AtHead(6.3 * std::cos(a), -0.6 + 6.9 * std::sin(a));
+                Shape(p, Ellipse(at.x(), at.y(), 1.9, 1.9), c, 0.35);
             }
-            Shape(p, Ellipse(kAxis, 22.5, 5.6, 6.0), c, 0);
+            Shape(p, HeadEllipse(0, -0.8, 5.8, 6.4), c, 0);
             break;
-        }
         case Hair::SideCurls:
-            Shape(p, BothSides(Ellipse(30.3, 29.2, 1.6, 1.6)), c, 0.35);
-            Shape(p, Ellipse(kAxis, 22.5, 6.2, 6.4), c);
-            Shape(p, BothSides(Ellipse(30.1, 26.4, 1.8, 1.8)), c, 0.35);
+            for (qreal dy : {4.6, 1.6})
+                Shape(p, BothSides(HeadEllipse(-5.8, dy, 1.7, 1.7)), c, 0.35);
+            Shape(p, HeadEllipse(0, -1.0, 6.2, 6.8), c);
+            Shape(p, BothSides(HeadEllipse(-6.0, -1.4, 1.8, 1.8)), c, 0.35);
             break;
-        case Hair::LongStraight: {
-            // Falling to the shoulders, cut straight and turned under at the ends.
-            QPainterPath hair;
-            hair.moveTo(30.4, 32.0);
-            hair.quadTo(29.0, 27.0, 29.6, 21.0);
-            hair.cubicTo(29.6, 14.5, 42.4, 14.5, 42.4, 21.0);
-            hair.quadTo(43.0, 27.0, 41.6, 32.0);
-            hair.quadTo(kAxis, 29.0, 30.4, 32.0);
-            hair.closeSubpath();
-            Shape(p, hair, c);
+        case Hair::LongStraight:
+            Shape(p,
+                  HeadPath({-5.6, 8.0},
+                           [](QPainterPath& h, auto at) {
+                               h.quadTo(at(-7.0, 2.0), at(-6.4, -3.0));
+                               h.cubicTo(at(-6.4, -9.6), at(6.4, -9.6), at(6.4, -3.0));
+                               h.quadTo(at(7.0, 2.0), at(5.6, 8.0));
+                               h.quadTo(at(0, 5.0), at(-5.6, 8.0));
+                           }),
+                  c);
+            PaintStrands(p, c, {{-6.0, -2.0, -6.6, 3.0, -5.6, 7.4}});
             break;
-        }
         case Hair::Hidden: break;
     }
 }
 
+namespace {
+
+void PaintEye(QPainter& p, QPointF c, const QColor& iris, bool lashes) {
+    QPainterPath white;
+    white.moveTo(c + QPointF(-1.3, 0.1));
+    white.quadTo(c + QPointF(0, -1.1), c + QPointF(1.3, 0.1));
+    white.quadTo(c + QPointF(0, 0.9), c + QPointF(-1.3, 0.1));
+    Shape(p, white, Qt::white, 0);
+    p.save();
+    p.setClipPath(white, Qt::IntersectClip);
+    p.setPen(Qt::NoPen);
+    p.setBrush(iris);
+    p.drawEllipse(c + QPointF(0.1, 0), 0.65, 0.65);
+    p.setBrush(kInk);
+    p.drawEllipse(c + QPointF(0.1, 0), 0.3, 0.3);
+    p.restore();
+    QPainterPath lid;
+    lid.moveTo(c + QPointF(-1.45, 0.25));
+    lid.quadTo(c + QPointF(0, -1.2), c + QPointF(1.5, 0.1));
+    if (lashes) lid.lineTo(c + QPointF(1.9, -0.3));
+    p.setPen(QPen(kInk, lashes ? 0.5 : 0.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(lid);
+}
+
+}  // namespace
+
 // The face looks straight out, or turned a little towards the held item.
 void PaintFace(QPainter& p, const CourtDesign& d, int value) {
-    const qreal t = d.turned ? 1.0 : 0.0;
-    Shape(p, Polygon({{34.2, 27.0}, {37.8, 27.0}, {38.0, 31.5}, {34.0, 31.5}}), kFlesh);
-    Shape(p, Ellipse(kAxis, 23.6, 4.8, 5.6), kFlesh);
+    const qreal t = d.turned ? 0.7 : 0.0;
+    const bool queen = value == 12;
+    if (d.hair != Hair::LongWaves && d.hair != Hair::Hidden && d.hair != Hair::Bob)
+        Shape(p, BothSides(HeadEllipse(-5.2, 0.6, 1.0, 1.6)), kFlesh, 0.4);
+    Shape(p,
+          HeadPath({0, -6.3},
+                   [](QPainterPath& f, auto at) {
+                       f.cubicTo(at(3.1, -6.3), at(5.1, -4.0), at(5.1, -0.5));
+                       f.cubicTo(at(5.1, 3.4), at(2.8, 6.3), at(0, 6.3));
+                       f.cubicTo(at(-2.8, 6.3), at(-5.1, 3.4), at(-5.1, -0.5));
+                       f.cubicTo(at(-5.1, -4.0), at(-3.1, -6.3), at(0, -6.3));
+                   }),
+          kFlesh);
     p.setPen(Qt::NoPen);
-    p.setBrush(kInk);
-    p.drawEllipse(QPointF(34.2 + 0.7 * t, 22.8), 0.55, 0.5);
-    p.drawEllipse(QPointF(37.8 + 0.7 * t, 22.8), 0.55, 0.5);
-    p.setPen(QPen(kInk, 0.4, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    QPainterPath nose;
-    nose.moveTo(36.2 + 0.8 * t, 22.8);
-    nose.quadTo(35.6 + 1.8 * t, 25.0, 36.6 + 1.0 * t, 25.4);
-    p.drawPath(nose);
-    if (d.beard == Beard::None || d.beard == Beard::Moustache) {
-        p.setPen(
-            QPen(value == 12 ? kJewel : QColor(196, 96, 80), 0.7, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(35.1 + 0.6 * t, 27.1), QPointF(36.9 + 0.6 * t, 27.1));
+    p.setBrush(kBlush);
+    for (qreal dx : {-2.9, 2.9}) p.drawEllipse(AtHead(dx + t, 2.0), 1.2, 0.75);
+    const QColor iris = d.hairColour.darker(230);
+    for (qreal dx : {-2.15, 2.15}) PaintEye(p, AtHead(dx + t, -0.6), iris, queen);
+    // Brows: the queen's finer and higher.
+    QPainterPath brows;
+    for (qreal side : {-1.0, 1.0}) {
+        const qreal x = side * 2.15 + t;
+        brows.moveTo(AtHead(x - 1.5 * side, queen ? -2.0 : -1.8));
+        brows.quadTo(AtHead(x, queen ? -3.4 : -2.9), AtHead(x + 1.5 * side, queen ? -2.4 : -2.2));
     }
+    p.setPen(QPen(d.hair == Hair::Hidden ? kInk : d.hairColour.darker(170), queen ? 0.35 : 0.55,
+                  Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(brows);
+    QPainterPath nose;
+    nose.moveTo(AtHead(0.1 + t, -0.2));
+    nose.quadTo(AtHead(0.9 + 1.2 * t, 1.6), AtHead(0.7 + t, 2.3));
+    nose.quadTo(AtHead(0.2 + t, 2.7), AtHead(-0.5 + t, 2.3));
+    p.setPen(QPen(kInk, 0.38, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(nose);
+    // The mouth: an upper lip line and a fuller lower lip, reddened for the queens.
+    const QColor lips = queen ? QColor(200, 40, 64) : kLips;
+    QPainterPath lower;
+    lower.moveTo(AtHead(-1.1 + t, 3.9));
+    lower.quadTo(AtHead(t, 5.0), AtHead(1.1 + t, 3.9));
+    lower.quadTo(AtHead(t, 4.2), AtHead(-1.1 + t, 3.9));
+    Shape(p, lower, lips, 0);
+    QPainterPath upper;
+    upper.moveTo(AtHead(-1.2 + t, 3.9));
+    upper.quadTo(AtHead(-0.5 + t, 3.4), AtHead(t, 3.7));
+    upper.quadTo(AtHead(0.5 + t, 3.4), AtHead(1.2 + t, 3.9));
+    p.setPen(QPen(lips.darker(160), 0.4, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(queen ? lips : Qt::NoBrush);
+    p.drawPath(upper);
 }
 
 void PaintBeard(QPainter& p, const CourtDesign& d) {
     const QColor& c = d.hairColour;
-    QPainterPath beard;
-    // Each beard runs from the left cheek round the chin to the right cheek, then back along the
-    // mouth.
-    auto mouthBack = [&beard](qreal right) {
-        beard.cubicTo(39.0, 27.5, 37.0, 26.2, kAxis, 26.3);
-        beard.cubicTo(35.0, 26.2, 33.0, 27.5, 2 * kAxis - right, 24.5);
+    // Each beard runs from the left cheek round the chin to the right cheek, then back under the
+    // lower lip.
+    auto underLip = [](QPainterPath& b, auto at) {
+        b.cubicTo(at(4.6, 2.6), at(3.0, 3.8), at(1.6, 4.6));
+        b.quadTo(at(0, 5.6), at(-1.6, 4.6));
+        b.cubicTo(at(-3.0, 3.8), at(-4.6, 2.6), at(-5.0, 0.0));
     };
+    QPainterPath beard;
     switch (d.beard) {
         case Beard::Full:
-            beard.moveTo(31.6, 24.5);
-            beard.cubicTo(32.0, 30.5, 34.5, 33.0, kAxis, 33.5);
-            beard.cubicTo(37.5, 33.0, 40.0, 30.5, 40.4, 24.5);
-            mouthBack(40.4);
+            beard = HeadPath({-5.0, 0.0}, [&](QPainterPath& b, auto at) {
+                b.cubicTo(at(-5.2, 5.4), at(-3.2, 9.2), at(0, 10.0));
+                b.cubicTo(at(3.2, 9.2), at(5.2, 5.4), at(5.0, 0.0));
+                underLip(b, at);
+            });
             break;
         case Beard::Short:
-            beard.moveTo(32.2, 25.5);
-            beard.cubicTo(32.6, 29.6, 34.6, 30.8, kAxis, 31.0);
-            beard.cubicTo(37.4, 30.8, 39.4, 29.6, 39.8, 25.5);
-            beard.cubicTo(39.0, 27.9, 37.0, 27.6, kAxis, 27.7);
-            beard.cubicTo(35.0, 27.6, 33.0, 27.9, 32.2, 25.5);
+            beard = HeadPath({-5.0, 0.0}, [&](QPainterPath& b, auto at) {
+                b.cubicTo(at(-5.0, 4.6), at(-2.8, 7.8), at(0, 8.0));
+                b.cubicTo(at(2.8, 7.8), at(5.0, 4.6), at(5.0, 0.0));
+                underLip(b, at);
+            });
             break;
         case Beard::Forked:
-            beard.moveTo(31.6, 24.5);
-            beard.cubicTo(31.8, 30.0, 33.2, 33.6, 34.0, 35.6);
-            beard.lineTo(kAxis, 32.4);
-            beard.lineTo(38.0, 35.6);
-            beard.cubicTo(38.8, 33.6, 40.2, 30.0, 40.4, 24.5);
-            mouthBack(40.4);
+            beard = HeadPath({-5.0, 0.0}, [&](QPainterPath& b, auto at) {
+                b.cubicTo(at(-5.0, 5.4), at(-3.4, 8.8), at(-2.0, 11.2));
+                b.lineTo(at(0, 8.6));
+                b.lineTo(at(2.0, 11.2));
+                b.cubicTo(at(3.4, 8.8), at(5.0, 5.4), at(5.0, 0.0));
+                underLip(b, at);
+            });
             break;
         case Beard::Pointed:
-            beard.moveTo(31.8, 24.8);
-            beard.cubicTo(32.4, 30.0, 35.0, 33.5, kAxis, 37.8);
-            beard.cubicTo(37.0, 33.5, 39.6, 30.0, 40.2, 24.8);
-            mouthBack(40.2);
+            beard = HeadPath({-5.0, 0.0}, [&](QPainterPath& b, auto at) {
+                b.cubicTo(at(-4.6, 5.6), at(-1.8, 8.4), at(0, 12.4));
+                b.cubicTo(at(1.8, 8.4), at(4.6, 5.6), at(5.0, 0.0));
+                underLip(b, at);
+            });
             break;
         case Beard::None:
         case Beard::Moustache: break;
     }
-    if (!beard.isEmpty()) Shape(p, beard, c);
+    if (!beard.isEmpty()) {
+        Shape(p, beard, c);
+        PaintStrands(p, c, {{-2.4, 6.0, -2.0, 7.6, -1.0, 8.8}, {-0.8, 6.0, -0.6, 7.4, -0.3, 8.8}});
+    }
     if (d.beard == Beard::None) return;
     // The moustache, its two halves curling out from under the nose.
-    QPainterPath half;
-    half.moveTo(kAxis, 26.1);
-    half.cubicTo(35.0, 25.5, 33.6, 25.9, 32.9, 27.2);
-    half.cubicTo(34.2, 26.8, 35.2, 26.9, kAxis, 26.7);
-    half.closeSubpath();
-    Shape(p, BothSides(half), c, 0.3);
-}
-
-void PaintPearls(QPainter& p, const QPolygonF& at) {
-    for (const QPointF& c : at) Shape(p, Ellipse(c.x(), c.y(), 0.85, 0.85), Qt::white, 0.35);
-}
-
-void PaintCrowns(QPainter& p, const CourtDesign& d) {
-    switch (d.headwear) {
-        case Headwear::SpikedCrown:
-            Shape(p,
-                  Polygon({{30.5, 19.0},
-                           {30.0, 13.0},
-                           {33.0, 16.0},
-                           {kAxis, 11.5},
-                           {39.0, 16.0},
-                           {42.0, 13.0},
-                           {41.5, 19.0}}),
-                  kGold);
-            PaintPearls(p, {{30.0, 12.4}, {kAxis, 11.5}, {42.0, 12.4}});
-            Shape(p, Ellipse(kAxis, 17.4, 1.0, 0.9), kJewel, 0.3);
-            break;
-        case Headwear::TallCrown:
-            Shape(p, Ellipse(kAxis, 14.6, 5.0, 4.4), d.lining);
-            Shape(p,
-                  Polygon({{30.8, 19.2},
-                           {30.8, 15.2},
-                           {32.6, 16.9},
-                           {34.3, 14.4},
-                           {kAxis, 16.6},
-                           {37.7, 14.4},
-                           {39.4, 16.9},
-                           {41.2, 15.2},
-                           {41.2, 19.2}}),
-                  kGold);
-            Shape(p, Ellipse(kAxis, 10.4, 0.9, 0.9), kGold, 0.35);
-            PaintPearls(p, {{34.3, 14.4}, {37.7, 14.4}});
-            break;
-        case Headwear::ArchedCrown: {
-            Shape(p, Ellipse(kAxis, 15.6, 4.8, 3.8), d.lining);
-            QPainterPath arches;
-            arches.moveTo(31.3, 17.5);
-            arches.cubicTo(31.0, 12.0, kAxis, 11.0, kAxis, 11.0);
-            arches.cubicTo(kAxis, 11.0, 41.0, 12.0, 40.7, 17.5);
-            Shape(p, Band(arches, 1.1), kGold, 0.35);
-            Shape(p, Box(30.8, 16.8, 10.4, 2.4), kGold, 0.45);
-            Shape(p, Box(kAxis - 0.35, 7.8, 0.7, 3.2), kGold, 0.3);
-            Shape(p, Box(kAxis - 1.2, 8.7, 2.4, 0.7), kGold, 0.3);
-            Shape(p, Ellipse(kAxis, 18.0, 0.9, 0.8), kJewel, 0.3);
-            break;
-        }
-        case Headwear::FleuronCrown:
-            for (qreal x : {32.0, kAxis, 40.0}) {
-                Shape(p, Ellipse(x - 1.1, 15.4, 0.9, 1.0), kGold, 0.3);
-                Shape(p, Ellipse(x + 1.1, 15.4, 0.9, 1.0), kGold, 0.3);
-                Shape(p, Ellipse(x, 14.3, 0.85, 2.0), kGold, 0.3);
-            }
-            Shape(p, Box(30.6, 16.4, 10.8, 2.8), kGold, 0.45);
-            for (qreal x : {32.6, 39.4}) Shape(p, Ellipse(x, 17.8, 0.6, 0.6), kJewel, 0.25);
-            break;
-        case Headwear::Coronet: {
-            QPainterPath crown;
-            crown.moveTo(31.0, 18.5);
-            for (int i = 0; i < 4; ++i) crown.quadTo(32.25 + 2.5 * i, 13.0, 33.5 + 2.5 * i, 18.0);
-            crown.lineTo(41.0, 18.5);
-            crown.closeSubpath();
-            Shape(p, crown, kGold);
-            PaintPearls(p, {{32.25, 14.6}, {34.75, 14.6}, {37.25, 14.6}, {39.75, 14.6}});
-            Shape(p, Ellipse(kAxis, 17.4, 1.0, 0.9), kJewel, 0.3);
-            break;
-        }
-        case Headwear::VeiledTiara: {
-            QPainterPath tiara;
-            tiara.moveTo(31.0, 18.6);
-            tiara.quadTo(kAxis, 13.6, 41.0, 18.6);
-            tiara.lineTo(40.6, 19.4);
-            tiara.quadTo(kAxis, 15.8, 31.4, 19.4);
-            tiara.closeSubpath();
-            Shape(p, tiara, kGold, 0.4);
-            Shape(p, Ellipse(kAxis, 15.7, 1.0, 1.2), QColor(60, 96, 190), 0.3);
-            break;
-        }
-        case Headwear::BunCrown:
-            Shape(p, Ellipse(kAxis, 14.2, 3.4, 2.7), d.hairColour);
-            Shape(p,
-                  Polygon({{32.4, 17.8},
-                           {32.4, 15.0},
-                           {34.2, 16.4},
-                           {kAxis, 14.2},
-                           {37.8, 16.4},
-                           {39.6, 15.0},
-                           {39.6, 17.8}}),
-                  kGold, 0.4);
-            PaintPearls(p, {{kAxis, 14.0}});
-            break;
-        case Headwear::Wimple: {
-            QPainterPath crown;
-            crown.moveTo(31.4, 17.6);
-            for (int i = 0; i < 3; ++i) {
-                crown.lineTo(33.0 + 3.0 * i, 13.4);
-                crown.lineTo(34.5 + 3.0 * i, 16.4);
-            }
-            crown.lineTo(40.6, 17.6);
-            crown.closeSubpath();
-            Shape(p, crown, kGold, 0.4);
-            PaintPearls(p, {{33.0, 13.4}, {kAxis, 13.4}, {39.0, 13.4}});
-            break;
-        }
-        case Headwear::FeatherCap: {
-            QPainterPath feather;
-            feather.moveTo(40.0, 17.0);
-            feather.cubicTo(42.5, 13.0, 44.5, 12.0, 47.0, 11.8);
-            feather.cubicTo(45.5, 14.0, 43.5, 16.0, 40.5, 18.0);
-            Shape(p, feather, Qt::white);
-            Shape(p, Ellipse(kAxis, 17.2, 7.2, 3.0), d.robe);
-            Shape(p, Polygon({{30.5, 18.0}, {41.5, 18.0}, {41.0, 19.6}, {31.0, 19.6}}), kGold, 0.4);
-            break;
-        }
-        case Headwear::Beret: {
-            QTransform tilt;
-            tilt.translate(37.0, 16.2);
-            tilt.rotate(-9);
-            Shape(p, tilt.map(Ellipse(0, 0, 8.2, 2.7)), d.lining);
-            Shape(p, tilt.map(Box(-5.6, 1.6, 11.2, 1.3)), kGold, 0.35);
-            Shape(p, Ellipse(37.6, 13.0, 0.9, 0.9), d.lining, 0.35);
-            break;
-        }
-        case Headwear::Hood:
-        case Headwear::PlumedHat: break;  // painted with the hair, round the face
-    }
-}
-
-// Headwear that frames the face lies behind it.
-void PaintBehindFace(QPainter& p, const CourtDesign& d) {
-    if (d.headwear == Headwear::VeiledTiara) {
-        QPainterPath veil;
-        veil.moveTo(31.0, 17.0);
-        veil.cubicTo(27.0, 22.0, 27.5, 30.0, 25.5, 35.0);
-        veil.lineTo(46.5, 35.0);
-        veil.cubicTo(44.5, 30.0, 45.0, 22.0, 41.0, 17.0);
-        veil.closeSubpath();
-        Shape(p, veil, QColor(214, 226, 250), 0.4);
-    } else if (d.headwear == Headwear::Wimple) {
-        QPainterPath linen;
-        linen.moveTo(28.8, 34.0);
-        linen.cubicTo(28.6, 20.0, 29.8, 14.6, kAxis, 14.6);
-        linen.cubicTo(42.2, 14.6, 43.4, 20.0, 43.2, 34.0);
-        linen.closeSubpath();
-        Shape(p, linen, kLinen, 0.45);
-        Shape(p, Ellipse(kAxis, 18.0, 5.8, 1.6), d.lining, 0.35);
-    } else if (d.headwear == Headwear::Hood) {
-        QPainterPath hood;
-        hood.moveTo(28.6, 33.5);
-        hood.cubicTo(27.4, 20.0, 29.6, 12.8, kAxis, 12.8);
-        hood.cubicTo(42.4, 12.8, 44.6, 20.0, 43.4, 33.5);
-        hood.closeSubpath();
-        Shape(p, hood, d.robe);
-        QPainterPath tail;
-        tail.moveTo(40.5, 14.5);
-        tail.cubicTo(46.5, 15.5, 48.0, 21.0, 45.0, 29.0);
-        Shape(p, Band(tail, 2.0), d.robe, 0.4);
-    }
-}
-
-// Headwear that sits over the hair but has a part behind the head.
-void PaintHatBrim(QPainter& p, const CourtDesign& d) {
-    if (d.headwear == Headwear::Hood) {
-        // The opening round the face, edged in gold.
-        p.setPen(QPen(d.lining, 0.8));
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(QPointF(kAxis, 23.2), 5.7, 7.2);
-    } else if (d.headwear == Headwear::PlumedHat) {
-        QPainterPath plume;
-        plume.moveTo(39.5, 13.5);
-        plume.cubicTo(37.0, 7.5, 30.0, 7.0, 25.0, 10.0);
-        plume.cubicTo(29.5, 9.8, 34.0, 10.8, 38.0, 15.0);
-        plume.closeSubpath();
-        Shape(p, plume, QColor(206, 40, 52), 0.4);
-        QPainterPath crown;
-        crown.addRoundedRect(QRectF(31.2, 11.6, 9.6, 6.6), 2.0, 2.0);
-        Shape(p, crown, d.robe);
-        Shape(p, Box(31.2, 15.6, 9.6, 1.3), kGold, 0.35);
-        Shape(p, Ellipse(kAxis, 18.0, 8.8, 1.7), d.robe);
-    }
+    const qreal t = d.turned ? 0.7 : 0.0;
+    const QPainterPath half = HeadPath({0, 3.0}, [](QPainterPath& m, auto at) {
+        m.cubicTo(at(-1.0, 2.5), at(-2.6, 2.8), at(-3.4, 4.2));
+        m.cubicTo(at(-2.2, 3.7), at(-1.0, 3.8), at(0, 3.5));
+    });
+    Shape(p, QTransform::fromTranslate(t, 0).map(BothSides(half)), c, 0.3);
 }
 
 }  // namespace zarvelo::cardlib::court

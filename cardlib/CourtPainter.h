@@ -1,5 +1,6 @@
 // The framed panel of a court card: a double-headed figure from the design table, the lower half
-// the upper turned about the card's centre, and the suit's symbol in the frame of each half.
+// the upper turned about the card's centre, a band where the halves meet, and the suit's symbol
+// in the frame of each half.
 #pragma once
 
 #include <QColor>
@@ -16,5 +17,11 @@ void PaintCourt(QPainter& painter, int suit, int value, const QColor& ink);
 // The same with a design given instead of the one the table holds for the card.
 void PaintCourt(QPainter& painter, int suit, int value, const QColor& ink,
                 const CourtDesign& design);
+
+// The two layers of the panel that must never meet: the frame with its corner symbols, and the
+// figure, each half clipped to an area kept clear of them.
+void PaintCourtFrame(QPainter& painter, int suit, const QColor& ink);
+void PaintCourtFigure(QPainter& painter, int suit, int value, const QColor& ink,
+                      const CourtDesign& design);
 
 }  // namespace zarvelo::cardlib

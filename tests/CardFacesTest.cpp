@@ -1,6 +1,7 @@
 // The card faces as pictures: checksums pinned at ratio 1, 1.5 and 2 so that an accidental change
-// shows, twelve court figures drawn apart from one another, faces on whole device pixels at the
-// fractional ratios, and the chart's suit symbols pixel for pixel at ratio 1.
+// shows, twelve court figures drawn apart from one another and clear of their frames, faces on
+// whole device pixels at the fractional ratios, and the chart's suit symbols pixel for pixel at
+// ratio 1.
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
@@ -8,6 +9,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 #include "cardlib/CardColours.h"
@@ -46,18 +48,18 @@ QString Checksum(const QImage& image) {
 // the contact sheet, and if the change is meant, copy the new line from the failure message.
 const char* const kPinnedAtOne[53] = {
     "60287ebc047b", "263045d97cda", "079034700cb4", "79a197972773", "0abbafab571d", "1b92b1c61a4f",
-    "52c33c0503eb", "ea69954328c0", "88aea00cad56", "4edd8a052c19", "166259d8e0ed", "3a9b68b02832",
-    "78b824fe5579", "8ea6a9004ecb", "43b682e49343", "00a25ed77249", "ea935072799d", "c021226a7b3e",
+    "52c33c0503eb", "ea69954328c0", "88aea00cad56", "4edd8a052c19", "166259d8e0ed", "d268e4420756",
+    "efecf60cf5f9", "e719a36cf3da", "43b682e49343", "00a25ed77249", "ea935072799d", "c021226a7b3e",
     "3eef25de1b22", "4f565e76f7bd", "9ffca141d181", "dc71d9ba3692", "96275728b56b", "714c03232493",
-    "7309a80b762b", "7672f077c965", "5180c850be15", "9274f6655e83", "19f1347f1a81", "81089e69870b",
+    "d6a6b994f835", "f46c417a2e37", "371962f17aaa", "9274f6655e83", "19f1347f1a81", "81089e69870b",
     "2ea444ae3d96", "f0a7daf9729f", "7f0f866e6181", "fe1e927e8035", "d82e4048754c", "f617ab0298db",
-    "868dcfd00baf", "040cc2a41483", "9ca18845b522", "155f3b2a8f2f", "e009cc289870", "f22388054721",
+    "868dcfd00baf", "aac020320b01", "1dd111f2cc34", "58a399600371", "e009cc289870", "f22388054721",
     "2ec400048927", "92716f9d1d4a", "e62638402385", "894bd46c91fe", "fe855f904a11", "761a05e05b6b",
-    "7deceda4b152", "8f5d53d62811", "71781f86be3d", "47be1d153eb3", "f65b0635a775",
+    "7deceda4b152", "8f5d53d62811", "8493b4554e00", "9effd790459e", "5596c310602f",
 };
 // One checksum over every face at each of the other ratios.
-const char* const kPinnedAtOneAndAHalf = "70d5f16a1563";
-const char* const kPinnedAtTwo = "8b26d052b4e4";
+const char* const kPinnedAtOneAndAHalf = "00bfb9fbbddb";
+const char* const kPinnedAtTwo = "76798c6f53e5";
 
 QString AllFacesChecksum(qreal ratio) {
     QCryptographicHash hash(QCryptographicHash::Sha1);
@@ -167,6 +169,51 @@ TEST(CourtCards, EachFigureIsDrawnApartFromEveryOther) {
                                   LineArt(Court(4, 13, recoloured, kSuitBlack)));
     EXPECT_GT(closest, 2 * recolour);
     EXPECT_GT(closest, 0.3);
+}
+
+// Device pixels at the ratio where a painting onto a clear card leaves anything.
+QImage PaintedAt(qreal ratio, const std::function<void(QPainter&)>& paint) {
+    QImage image((QSizeF(kCardWidth, kCardHeight) * ratio).toSize(),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(ratio, ratio);
+    paint(painter);
+    return image;
+}
+
+// Every figure pixel lies inside the panel with no frame pixel on it or beside it: no crown, plume,
+// item or robe touches the frame's rules or the corner symbols, whatever the ratio.
+TEST(CourtCards, FiguresKeepClearOfTheFrameAtEveryRatio) {
+    for (qreal ratio : {1.0, 1.25, 1.5, 1.75, 2.0}) {
+        const QRect panel = QRectF(kPanel.topLeft() * ratio, kPanel.size() * ratio).toRect();
+        for (int suit = 1; suit <= 4; ++suit) {
+            const QColor ink = SuitInk(suit);
+            const QImage frame =
+                PaintedAt(ratio, [&](QPainter& p) { PaintCourtFrame(p, suit, ink); });
+            auto framed = [&](int x, int y) {
+                return frame.rect().contains(x, y) && qAlpha(frame.pixel(x, y)) > 0;
+            };
+            for (int value = 11; value <= 13; ++value) {
+                const QImage figure = PaintedAt(ratio, [&](QPainter& p) {
+                    PaintCourtFigure(p, suit, value, ink, DesignOf(suit, value));
+                });
+                int stray = 0;
+                for (int y = 0; y < figure.height(); ++y) {
+                    for (int x = 0; x < figure.width(); ++x) {
+                        if (qAlpha(figure.pixel(x, y)) == 0) continue;
+                        bool touches = !panel.contains(x, y);
+                        for (int dy = -1; dy <= 1; ++dy)
+                            for (int dx = -1; dx <= 1; ++dx) touches |= framed(x + dx, y + dy);
+                        stray += touches;
+                    }
+                }
+                EXPECT_EQ(stray, 0)
+                    << "suit " << suit << ", value " << value << ", ratio " << ratio;
+            }
+        }
+    }
 }
 
 // ---- Whole device pixels
