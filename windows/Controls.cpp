@@ -1,6 +1,7 @@
 // Painting and mouse behaviour of the form controls.
 #include "windows/Controls.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -8,6 +9,14 @@
 #include "cardlib/SuitSymbols.h"
 
 namespace zarvelo {
+
+namespace {
+
+int PixelSizeOf(const QFont& font) {
+    return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+}
+
+}  // namespace
 
 Label::Label(QWidget* parent) : QLabel(parent) {
     setAutoFillBackground(false);
@@ -18,7 +27,39 @@ Label::Label(QWidget* parent) : QLabel(parent) {
 void Label::setText(const QString& text) {
     if (text == QLabel::text()) return;
     QLabel::setText(text);
+    tipIfShortened();
     if (textWatcher_) textWatcher_();
+}
+
+Label::Shown Label::shown() const {
+    Shown shown{text(), font()};
+    if (!fitToWidth_ || smallPrint_ || wordWrap() ||
+        QFontMetricsF(shown.font, this).horizontalAdvance(shown.text) <= width())
+        return shown;
+    for (int pixels = PixelSizeOf(font()) - 1; pixels >= kSmallestFittedPixels; --pixels) {
+        shown.font.setPixelSize(pixels);
+        if (QFontMetricsF(shown.font, this).horizontalAdvance(shown.text) <= width()) return shown;
+    }
+    shown.text = QFontMetricsF(shown.font, this).elidedText(shown.text, Qt::ElideRight, width());
+    return shown;
+}
+
+void Label::tipIfShortened() {
+    const Shown line = shown();
+    const bool shortened = line.font != font() || line.text != text();
+    // The tooltip is left alone unless fitting put it there.
+    if (shortened || fittingTip_) setToolTip(shortened ? text() : QString());
+    fittingTip_ = shortened;
+}
+
+void Label::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    tipIfShortened();
+}
+
+void Label::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) tipIfShortened();
 }
 
 void Label::setTextWatcher(std::function<void()> watcher) { textWatcher_ = std::move(watcher); }
@@ -45,6 +86,12 @@ void Label::setSmallPrint(platform::SmallPrintSpacing spacing) {
     update();
 }
 
+void Label::setFitToWidth() {
+    fitToWidth_ = true;
+    tipIfShortened();
+    update();
+}
+
 void Label::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QRect area = rect();
@@ -58,10 +105,21 @@ void Label::paintEvent(QPaintEvent*) {
         return;
     }
     painter.setPen(textColour());
-    painter.setFont(font());
     int flags = static_cast<int>(alignment());
     flags |= wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
-    painter.drawText(area, flags, text());
+    const Shown line = shown();
+    if (line.font == font()) {
+        painter.setFont(font());
+        painter.drawText(area, flags, line.text);
+        return;
+    }
+    // Smaller text stands on the baseline the label's own font would have.
+    QRectF lowered(area);
+    if (alignment() & Qt::AlignTop)
+        lowered.translate(
+            0, QFontMetricsF(font(), this).ascent() - QFontMetricsF(line.font, this).ascent());
+    painter.setFont(line.font);
+    painter.drawText(lowered, flags, line.text);
 }
 
 void Label::mousePressEvent(QMouseEvent* event) { event->accept(); }

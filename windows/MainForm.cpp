@@ -196,6 +196,7 @@ void MainForm::buildPanels() {
           palette::kCardPointCaption,
           kCentre});
     LabelPoint[6]->setBorder(true);
+    LabelNumberOfCards->setFitToWidth();
 
     QWidget* pp = Frame3;
     static const char* const kHands[] = {"Royal Flush", "Straight Flush", "Four Of Kind",
@@ -275,6 +276,8 @@ void MainForm::buildStatusAndButtons() {
                                    {LabelBet, Label1[3]},
                                    {LabelWin, Label1[4]}})
         ReadWithCaption(figure, caption);
+    for (Label* figure : {LabelHiscore, LabelScore, LabelBet, LabelCredit, LabelWin})
+        figure->setFitToWidth();
     Make({&LabelMessage,
           t,
           {0, 280, 241, 25},

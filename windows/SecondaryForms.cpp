@@ -182,6 +182,9 @@ RankingForm::RankingForm() {
                           (col.right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
         }
     }
+    // Every date is as long, and its box is made for it.
+    for (const auto* column : {&LabelPlayer, &LabelRound, &LabelCards, &LabelScore})
+        for (Label* label : *column) label->setFitToWidth();
     CommandClose =
         MakeButton(this, TwipsRect(2280, 2400, 1695, 375), QString::fromUtf8("閉じる"), false);
     connect(CommandClose, &QPushButton::clicked, this, &QWidget::close);
@@ -226,6 +229,7 @@ UserInfoForm::UserInfoForm() {
         MakeLabel(this, TwipsRect(1440, 960, 615, 255), QStringLiteral("0"), figures, right);
     LabelBankrupt =
         MakeLabel(this, TwipsRect(2520, 960, 615, 255), QStringLiteral("0"), figures, right);
+    for (Label* label : {LabelPlayer, LabelCredit, LabelBankrupt}) label->setFitToWidth();
     CommandClose =
         MakeButton(this, TwipsRect(1560, 1440, 1695, 375), QString::fromUtf8("閉じる"), true);
     connect(CommandClose, &QPushButton::clicked, this, &QWidget::close);
