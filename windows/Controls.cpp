@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextLayout>
 
 #include "cardlib/PixelGrid.h"
 #include "cardlib/SuitSymbols.h"
@@ -11,6 +12,43 @@
 namespace zarvelo {
 
 namespace {
+
+// Where Japanese text reads best broken: after a blank or a mark that ends a phrase.
+bool EndsPhrase(QChar c) {
+    static const QString kMarks = QString::fromUtf8(" 　、。，．！？!?");
+    return c == QChar::LineSeparator || kMarks.contains(c);
+}
+
+// The text with a line separator wherever it wraps at that width. A line that would end inside
+// a phrase ends after its last phrase instead, so that no word's tail (a lone "け！！") is left
+// on a line of its own; a phrase in the line's first quarter is too short to end it.
+QString PhrasedLines(QString text, const QFont& font, int width, const QPaintDevice* device) {
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(text, font, device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    QString lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        const int start = line.textStart();
+        const int end = start + line.textLength();
+        if (end < text.size() && !EndsPhrase(text[end - 1])) {
+            for (int i = end - 2; i >= start + line.textLength() / 4; --i) {
+                if (EndsPhrase(text[i])) {
+                    line.setNumColumns(i + 1 - start);
+                    break;
+                }
+            }
+        }
+        if (!lines.isEmpty() && !lines.endsWith(QChar::LineSeparator))
+            lines += QChar::LineSeparator;
+        lines += text.mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+    return lines;
+}
 
 int PixelSizeOf(const QFont& font) {
     return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
@@ -50,6 +88,14 @@ void Label::tipIfShortened() {
     // The tooltip is left alone unless fitting put it there.
     if (shortened || fittingTip_) setToolTip(shortened ? text() : QString());
     fittingTip_ = shortened;
+}
+
+int Label::wrappedTextHeight() const {
+    const QString lines = PhrasedLines(text(), font(), width(), this);
+    return QFontMetrics(font(), this)
+        .boundingRect(QRect(0, 0, width(), QWIDGETSIZE_MAX),
+                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, lines)
+        .height();
 }
 
 void Label::resizeEvent(QResizeEvent* event) {
@@ -106,7 +152,13 @@ void Label::paintEvent(QPaintEvent*) {
     }
     painter.setPen(textColour());
     int flags = static_cast<int>(alignment());
-    flags |= wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
+    if (wordWrap()) {
+        painter.setFont(font());
+        painter.drawText(area, flags | Qt::TextWordWrap,
+                         PhrasedLines(text(), font(), area.width(), this));
+        return;
+    }
+    flags |= Qt::TextSingleLine;
     const Shown line = shown();
     if (line.font == font()) {
         painter.setFont(font());

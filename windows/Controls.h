@@ -12,7 +12,7 @@ namespace zarvelo {
 
 // A label with a transparent background that keeps clicks to itself, as a label control does.
 // Text is laid out from the label's top edge with no extra margin, so a small font fits rows
-// as tight as the table's 8-pixel pitch.
+// as tight as the table's 8-pixel pitch. Wrapped text breaks between phrases where it can.
 class Label : public QLabel {
 public:
     explicit Label(QWidget* parent);
@@ -36,6 +36,8 @@ public:
     // What a single line paints: the text, or less of it, in the label's font or a smaller one.
     QString shownText() const { return shown().text; }
     QFont shownFont() const { return shown().font; }
+    // Height the text takes when wrapped to the label's width.
+    int wrappedTextHeight() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "artwork/IconPainter.h"
 #include "files/FileObject.h"
@@ -274,6 +275,17 @@ HelpForm::HelpForm() {
         label->setTextColour(QColor(0, 0, 128));
         label->setWordWrap(true);
         Label1[t.index] = label;
+    }
+    // A text that wraps gets the room its lines take and half a line before the next text, which
+    // moves down when it must, so that each item reads as a block of its own.
+    const int line = QFontMetrics(font).lineSpacing();
+    int free = 0;  // the first row below the texts so far, which run from the top
+    for (const Text& t : texts) {
+        Label* label = Label1[t.index];
+        const int height = label->wrappedTextHeight();
+        label->move(label->x(), std::max(label->y(), free));
+        label->resize(label->width(), std::max(label->height(), height));
+        free = label->y() + height + (height > line ? line / 2 : 0);
     }
     CommandHelpOK =
         MakeButton(this, TwipsRect(1680, 4200, 1455, 375), QString::fromUtf8("閉じる"), true);
