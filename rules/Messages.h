@@ -11,7 +11,7 @@ inline const QString kGameOverMessage = QStringLiteral("Game Over");
 
 // The main window's caption while this player plays.
 inline QString CaptionFor(const QString& playerName) {
-    return QStringLiteral("Zarvelo(") + playerName + QLatin1Char(')');
+    return QStringLiteral("Zarvelo?(") + playerName + QLatin1Char(')');
 }
 
 }  // namespace zarvelo

@@ -42,7 +42,7 @@ void ChangePlayer(GameState& s, const QString& typedName, const StoredRecord& st
     Event problems;
     problems.kind = EventKind::ReportDataProblems;
     out.Report(std::move(problems));
-    s.MainCaption = QStringLiteral("Zarvelo?(") + s.PlayerName + QLatin1Char(')');
+    s.MainCaption = CaptionFor(s.PlayerName);
     s.Win = 0;
     // The outgoing player's game ends here: its stake was never saved, and the incoming
     // player starts from the waiting table rather than inheriting it.

@@ -104,7 +104,7 @@ TEST_F(DealingTest, ADealFillsTheRowAndResetsTheGameUnlessAStageWasCleared) {
     EXPECT_EQ(S().TotalCards, 0);
     EXPECT_EQ(S().Stage, 1);
     EXPECT_FALSE(S().GameOver);
-    EXPECT_EQ(S().MainCaption, "Zarvelo(Taro)");
+    EXPECT_EQ(S().MainCaption, "Zarvelo?(Taro)");
 
     S().GameCards = S().TotalCards = 52;
     S().Stage = 2;

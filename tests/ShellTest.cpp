@@ -2,10 +2,12 @@
 #include <signal.h>
 #include <sys/stat.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -72,7 +74,7 @@ TEST_F(ShellTest, FirstRunStartsWithANewPlayerAndSavesThreeFiles) {
     MainForm& f = MainForm::instance();
     EXPECT_TRUE(f.isVisible());
     EXPECT_FALSE(SingleWindow<frmSplash>::exists());
-    EXPECT_EQ(f.windowTitle(), "Zarvelo(NewPlayer)");
+    EXPECT_EQ(f.windowTitle(), "Zarvelo?(NewPlayer)");
     EXPECT_EQ(f.LabelCredit->text(), "100");
     EXPECT_EQ(f.LabelMessage->text(), "Please bet and start");
     EXPECT_TRUE(f.CommandBet->isEnabled());
@@ -91,7 +93,7 @@ TEST_F(ShellTest, TheLastPlayerAndRankingComeBack) {
     EXPECT_EQ(S().Credit, 87);
     EXPECT_EQ(S().BankruptCount, 2);
     EXPECT_EQ(S().Ranking[4].Date, QDate(1998, 12, 3));
-    EXPECT_EQ(MainForm::instance().windowTitle(), "Zarvelo(Taro)");
+    EXPECT_EQ(MainForm::instance().windowTitle(), "Zarvelo?(Taro)");
 }
 
 TEST_F(ShellTest, QuittingWithAStakeWarnsOnceAndLosesIt) {
@@ -279,6 +281,13 @@ TEST_F(ShellTest, WindowsOpenOnceAndShowFreshValuesOnActivation) {
     f.MenuHowToPlay->trigger();
     HelpForm& help = SingleWindow<HelpForm>::instance();
     EXPECT_EQ(help.Label1[3]->text(), QString::fromUtf8(" 1:Betボタンで掛金を積む"));
+    // The items, from the top: each one's lines end above the next.
+    const int order[] = {0, 3, 1, 2, 4};
+    for (int i = 0; i + 1 < 5; ++i) {
+        const Label* item = help.Label1[order[i]];
+        EXPECT_LE(item->y() + item->wrappedTextHeight(), help.Label1[order[i + 1]]->y())
+            << order[i];
+    }
     QTest::keyClick(&help, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(SingleWindow<HelpForm>::exists());
@@ -296,6 +305,57 @@ TEST_F(ShellTest, InformationWindowsAreFilledWhenShownEvenIfNeverActivated) {
     f.MenuUserInformation->trigger();
     EXPECT_EQ(SingleWindow<UserInfoForm>::instance().LabelCredit->text(), "77");
     EXPECT_EQ(SingleWindow<UserInfoForm>::instance().LabelPlayer->text(), "NewPlayer");
+}
+
+// A figure or name too wide for its box is drawn smaller and whole, and past the smallest size
+// cut short; the whole text stays in its tooltip and in what assistive technology reads.
+TEST_F(ShellTest, LongFiguresAndNamesFitTheirBoxes) {
+    RunMain();
+    const QString name = QStringLiteral("Maximilian_Long1");
+    S().PlayerRecord = {name, 987654, 3, 1};
+    S().Ranking[0] = {1248, 24, 654321, name, QDate(2026, 11, 30)};
+    S().Credit = 987654;
+    S().Win = -2147483647 - 1;
+    ShowStatus();
+    MainForm& f = MainForm::instance();
+    f.MenuRankingInformation->trigger();
+    f.MenuUserInformation->trigger();
+    const RankingForm& ranking = SingleWindow<RankingForm>::instance();
+    const UserInfoForm& user = SingleWindow<UserInfoForm>::instance();
+    enum Drawn { AsItIs, Smaller, CutShort };
+    struct Case {
+        Label* label;
+        QString text;
+        Drawn drawn;
+    };
+    const Case cases[] = {
+        {f.LabelCredit, "987654", Smaller},
+        {f.LabelWin, "-2147483648", CutShort},
+        {f.LabelBet, "0", AsItIs},
+        {user.LabelCredit, "987654", Smaller},
+        {user.LabelPlayer, name, Smaller},
+        {ranking.LabelPlayer[0], name, Smaller},
+        {ranking.LabelScore[0], "654321", Smaller},
+        {ranking.LabelCards[0], "1248", Smaller},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        const Label& label = *c.label;
+        EXPECT_EQ(label.shownFont() == label.font(), c.drawn == AsItIs);
+        EXPECT_GE(label.shownFont().pixelSize(), Label::kSmallestFittedPixels);
+        const QString shown = label.shownText();
+        EXPECT_LE(QFontMetricsF(label.shownFont()).horizontalAdvance(shown), label.width());
+        if (c.drawn == CutShort) {
+            EXPECT_TRUE(shown.endsWith(QChar(0x2026)) && c.text.startsWith(shown.chopped(1)))
+                << shown.toStdString();
+        } else {
+            EXPECT_EQ(shown.toStdString(), c.text.toStdString());
+        }
+        EXPECT_EQ(label.toolTip().toStdString(), c.drawn == AsItIs ? "" : c.text.toStdString());
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(c.label)
+                        ->text(QAccessible::Name)
+                        .endsWith(c.text));
+    }
 }
 
 TEST_F(ShellTest, QuittingClosesTheNameEntryToo) {

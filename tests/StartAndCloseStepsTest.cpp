@@ -83,7 +83,7 @@ TEST_F(StartUpStepsTest, TheChimeComesOnceEverythingIsSetAndBeforeTheSplash) {
     MainForm& f = MainForm::instance();
     EXPECT_TRUE(f.isVisible());
     EXPECT_FALSE(SingleWindow<frmSplash>::exists());
-    EXPECT_EQ(f.windowTitle(), "Zarvelo(Taro)");
+    EXPECT_EQ(f.windowTitle(), "Zarvelo?(Taro)");
     EXPECT_EQ(f.LabelCredit->text(), "87");
     EXPECT_EQ(f.LabelMessage->text(), kBetAndStart);
     EXPECT_EQ(Buttons(f), kBetting);

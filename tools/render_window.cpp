@@ -1,9 +1,12 @@
 // Renders a window of the game to a PNG, for comparing it with the layout by eye.
 // Usage: render_window [--scale N] [--window main|splash|name|ranking|user|help]
-//                      [--deal] [--picks N] [--seed N] [--language ja|en] [--contact-sheet]
+//                      [--deal] [--picks N] [--seed N] [--language ja|en] [--data FOLDER]
+//                      [--contact-sheet]
 //                      OUTPUT.png
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -65,6 +68,8 @@ int main(int argc, char** argv) {
     parser.addOption(
         {"seed", "Shuffle from this seed, so that two renders show the same deal.", "N"});
     parser.addOption({"language", "Interface language: ja (the default) or en.", "CODE", "ja"});
+    parser.addOption(
+        {"data", "Start with copies of the data files (*.dat) of this folder.", "FOLDER"});
     parser.addOption({"contact-sheet", "Write every card face and the suit panels instead."});
     parser.addPositionalArgument("output", "PNG file to write.");
     parser.addHelpOption();
@@ -82,6 +87,23 @@ int main(int argc, char** argv) {
     platform::SetProgramDirectory(directory.path());
     platform::SetSoundHook([](const QString&) {});
     platform::MessageBoxRecorder boxes;
+    // Copies, so that the folder given is only read, whatever the start-up does with its files.
+    if (parser.isSet("data")) {
+        const QDir data(parser.value("data"));
+        const QStringList names = data.entryList({QStringLiteral("*.dat")}, QDir::Files);
+        if (!data.exists() || names.isEmpty()) {
+            std::fprintf(stderr, "render_window: no data files (*.dat) in %s\n",
+                         qPrintable(data.path()));
+            return 2;
+        }
+        for (const QString& name : names) {
+            if (!QFile::copy(data.filePath(name), QDir(directory.path()).filePath(name))) {
+                std::fprintf(stderr, "render_window: cannot copy %s\n",
+                             qPrintable(data.filePath(name)));
+                return 1;
+            }
+        }
+    }
 
     if (parser.isSet("seed")) {
         auto generator = std::make_shared<std::mt19937_64>(parser.value("seed").toULongLong());

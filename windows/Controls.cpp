@@ -1,13 +1,60 @@
 // Painting and mouse behaviour of the form controls.
 #include "windows/Controls.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextLayout>
 
 #include "cardlib/PixelGrid.h"
 #include "cardlib/SuitSymbols.h"
 
 namespace zarvelo {
+
+namespace {
+
+// Where Japanese text reads best broken: after a blank or a mark that ends a phrase.
+bool EndsPhrase(QChar c) {
+    static const QString kMarks = QString::fromUtf8(" 　、。，．！？!?");
+    return c == QChar::LineSeparator || kMarks.contains(c);
+}
+
+// The text with a line separator wherever it wraps at that width. A line that would end inside
+// a phrase ends after its last phrase instead, so that no word's tail (a lone "け！！") is left
+// on a line of its own; a phrase in the line's first quarter is too short to end it.
+QString PhrasedLines(QString text, const QFont& font, int width, const QPaintDevice* device) {
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(text, font, device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    QString lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        const int start = line.textStart();
+        const int end = start + line.textLength();
+        if (end < text.size() && !EndsPhrase(text[end - 1])) {
+            for (int i = end - 2; i >= start + line.textLength() / 4; --i) {
+                if (EndsPhrase(text[i])) {
+                    line.setNumColumns(i + 1 - start);
+                    break;
+                }
+            }
+        }
+        if (!lines.isEmpty() && !lines.endsWith(QChar::LineSeparator))
+            lines += QChar::LineSeparator;
+        lines += text.mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+    return lines;
+}
+
+int PixelSizeOf(const QFont& font) {
+    return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+}
+
+}  // namespace
 
 Label::Label(QWidget* parent) : QLabel(parent) {
     setAutoFillBackground(false);
@@ -18,7 +65,47 @@ Label::Label(QWidget* parent) : QLabel(parent) {
 void Label::setText(const QString& text) {
     if (text == QLabel::text()) return;
     QLabel::setText(text);
+    tipIfShortened();
     if (textWatcher_) textWatcher_();
+}
+
+Label::Shown Label::shown() const {
+    Shown shown{text(), font()};
+    if (!fitToWidth_ || smallPrint_ || wordWrap() ||
+        QFontMetricsF(shown.font, this).horizontalAdvance(shown.text) <= width())
+        return shown;
+    for (int pixels = PixelSizeOf(font()) - 1; pixels >= kSmallestFittedPixels; --pixels) {
+        shown.font.setPixelSize(pixels);
+        if (QFontMetricsF(shown.font, this).horizontalAdvance(shown.text) <= width()) return shown;
+    }
+    shown.text = QFontMetricsF(shown.font, this).elidedText(shown.text, Qt::ElideRight, width());
+    return shown;
+}
+
+void Label::tipIfShortened() {
+    const Shown line = shown();
+    const bool shortened = line.font != font() || line.text != text();
+    // The tooltip is left alone unless fitting put it there.
+    if (shortened || fittingTip_) setToolTip(shortened ? text() : QString());
+    fittingTip_ = shortened;
+}
+
+int Label::wrappedTextHeight() const {
+    const QString lines = PhrasedLines(text(), font(), width(), this);
+    return QFontMetrics(font(), this)
+        .boundingRect(QRect(0, 0, width(), QWIDGETSIZE_MAX),
+                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, lines)
+        .height();
+}
+
+void Label::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    tipIfShortened();
+}
+
+void Label::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) tipIfShortened();
 }
 
 void Label::setTextWatcher(std::function<void()> watcher) { textWatcher_ = std::move(watcher); }
@@ -45,6 +132,12 @@ void Label::setSmallPrint(platform::SmallPrintSpacing spacing) {
     update();
 }
 
+void Label::setFitToWidth() {
+    fitToWidth_ = true;
+    tipIfShortened();
+    update();
+}
+
 void Label::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QRect area = rect();
@@ -58,10 +151,27 @@ void Label::paintEvent(QPaintEvent*) {
         return;
     }
     painter.setPen(textColour());
-    painter.setFont(font());
     int flags = static_cast<int>(alignment());
-    flags |= wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
-    painter.drawText(area, flags, text());
+    if (wordWrap()) {
+        painter.setFont(font());
+        painter.drawText(area, flags | Qt::TextWordWrap,
+                         PhrasedLines(text(), font(), area.width(), this));
+        return;
+    }
+    flags |= Qt::TextSingleLine;
+    const Shown line = shown();
+    if (line.font == font()) {
+        painter.setFont(font());
+        painter.drawText(area, flags, line.text);
+        return;
+    }
+    // Smaller text stands on the baseline the label's own font would have.
+    QRectF lowered(area);
+    if (alignment() & Qt::AlignTop)
+        lowered.translate(
+            0, QFontMetricsF(font(), this).ascent() - QFontMetricsF(line.font, this).ascent());
+    painter.setFont(line.font);
+    painter.drawText(lowered, flags, line.text);
 }
 
 void Label::mousePressEvent(QMouseEvent* event) { event->accept(); }

@@ -12,7 +12,7 @@ namespace zarvelo {
 
 // A label with a transparent background that keeps clicks to itself, as a label control does.
 // Text is laid out from the label's top edge with no extra margin, so a small font fits rows
-// as tight as the table's 8-pixel pitch.
+// as tight as the table's 8-pixel pitch. Wrapped text breaks between phrases where it can.
 class Label : public QLabel {
 public:
     explicit Label(QWidget* parent);
@@ -28,8 +28,21 @@ public:
     void setSmallPrint(platform::SmallPrintSpacing spacing);
     bool smallPrint() const { return smallPrint_; }
 
+    // A figure or name too wide for its box is drawn smaller, on the same baseline, down to
+    // kSmallestFittedPixels, and only then cut short with "…"; its tooltip holds the whole text.
+    void setFitToWidth();
+    // The panels' small print, the smallest text the windows show anywhere.
+    static constexpr int kSmallestFittedPixels = 8;
+    // What a single line paints: the text, or less of it, in the label's font or a smaller one.
+    QString shownText() const { return shown().text; }
+    QFont shownFont() const { return shown().font; }
+    // Height the text takes when wrapped to the label's width.
+    int wrappedTextHeight() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -38,6 +51,15 @@ private:
     std::function<void()> textWatcher_;
     bool smallPrint_ = false;
     platform::SmallPrintSpacing spacing_ = platform::SmallPrintSpacing::Proportional;
+
+    struct Shown {
+        QString text;
+        QFont font;
+    };
+    Shown shown() const;
+    void tipIfShortened();
+    bool fitToWidth_ = false;
+    bool fittingTip_ = false;  // the tooltip is ours, holding the text fitting shortened
 };
 
 // A panel with an etched outline and a coloured caption breaking its top edge.

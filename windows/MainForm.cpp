@@ -218,6 +218,7 @@ void MainForm::buildPanels() {
     }
     ReadAs(LabelNumberOfCards,
            [this] { return QStringLiteral("Cards taken: ") + LabelNumberOfCards->text(); });
+    LabelNumberOfCards->setFitToWidth();
 
     QWidget* pp = Frame3;
     static const char* const kHands[] = {"Royal Flush", "Straight Flush", "Four Of Kind",
@@ -309,6 +310,8 @@ void MainForm::buildStatusAndButtons() {
     // The figure shows the credit before the win until the next stake; a listener is told the
     // credit as it is.
     ReadAs(LabelCredit, [] { return QStringLiteral("Credit %1").arg(State().Credit); });
+    for (Label* figure : {LabelHiscore, LabelScore, LabelBet, LabelCredit, LabelWin})
+        figure->setFitToWidth();
     Make({&LabelMessage,
           t,
           {0, 280, 241, 25},

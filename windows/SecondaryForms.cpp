@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "artwork/IconPainter.h"
 #include "files/FileObject.h"
@@ -219,6 +220,9 @@ RankingForm::RankingForm() {
                           (col.right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
         }
     }
+    // Every date is as long, and its box is made for it.
+    for (const auto* column : {&LabelPlayer, &LabelRound, &LabelCards, &LabelScore})
+        for (Label* label : *column) label->setFitToWidth();
     CommandClose = MakeButton(this, TwipsRect(2280, 2400, 1695, 375), QString(), false);
     connect(CommandClose, &QPushButton::clicked, this, &QWidget::close);
     setDefaultButton(nullptr, true);
@@ -292,6 +296,7 @@ UserInfoForm::UserInfoForm() {
         MakeLabel(this, TwipsRect(1440, 960, 615, 255), QStringLiteral("0"), figures, right);
     LabelBankrupt =
         MakeLabel(this, TwipsRect(2520, 960, 615, 255), QStringLiteral("0"), figures, right);
+    for (Label* label : {LabelPlayer, LabelCredit, LabelBankrupt}) label->setFitToWidth();
     CommandClose = MakeButton(this, TwipsRect(1560, 1440, 1695, 375), QString(), true);
     connect(CommandClose, &QPushButton::clicked, this, &QWidget::close);
     setDefaultButton(CommandClose, true);
@@ -362,6 +367,18 @@ void HelpForm::retranslate() {
     for (const HelpText& t : kHelpTexts) {
         Label1[t.index]->setText(tr(t.text));
         lines << Label1[t.index]->text().trimmed();
+    }
+    // A text that wraps gets the room its lines take and half a line before the next text, which
+    // moves down when it must, so that each item reads as a block of its own.
+    const int line = QFontMetrics(Label1[0]->font()).lineSpacing();
+    int free = 0;  // the first row below the texts so far, which run from the top
+    for (const HelpText& t : kHelpTexts) {
+        Label* label = Label1[t.index];
+        const QRect design = TwipsRect(120, t.top, 4455, t.height);
+        const int height = label->wrappedTextHeight();
+        label->move(design.x(), std::max(design.y(), free));
+        label->resize(design.width(), std::max(design.height(), height));
+        free = label->y() + height + (height > line ? line / 2 : 0);
     }
     setAccessibleDescription(lines.join(QLatin1Char('\n')));
     CommandHelpOK->setText(tr("閉じる"));

@@ -124,7 +124,7 @@ class Game:
         # Names are read afresh each time; the events are checked on their own.
         self.app.set_cache_mask(pyatspi.Atspi.Cache.NONE)
         self.window = wait_for("the main window", lambda: next(
-            (w for w in children(self.app) if w is not None and w.name == "Zarvelo(NewPlayer)"
+            (w for w in children(self.app) if w is not None and w.name == "Zarvelo?(NewPlayer)"
              and showing(w)), None))
         self.table = wait_for("the card table", lambda: next(
             (o for o in descendants(self.window) if o.name.startswith("Card table")), None))

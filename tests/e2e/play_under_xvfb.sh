@@ -106,10 +106,10 @@ waited=$((($(moment wait-over) - $(moment splash)) / 1000000))
 [ "$checked" -gt 0 ] || echo "$e2e_name: no picture of the splash fell within its wait of $waited ms"
 
 mainwindow() {
-    main=$(xdotool search --onlyvisible --name '^Zarvelo\(NewPlayer\)$' 2>/dev/null | head -1) &&
+    main=$(xdotool search --onlyvisible --name '^Zarvelo\?\(NewPlayer\)$' 2>/dev/null | head -1) &&
         [ -n "$main" ]
 }
-e2e_wait "the main window titled Zarvelo(NewPlayer)" 60 mainwindow
+e2e_wait "the main window titled Zarvelo?(NewPlayer)" 60 mainwindow
 [ "$main" != "$splash" ] || fail "the splash has the main window's title"
 e2e_wait "the game's trace of the main window painted" 60 traced main
 eval "$(area "$main")"
