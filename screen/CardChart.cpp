@@ -2,7 +2,7 @@
 #include "screen/CardChart.h"
 
 #include "rules/Game.h"
-#include "windows/NamedControls.h"
+#include "screen/NamedControls.h"
 
 namespace zarvelo {
 

@@ -4,8 +4,8 @@
 #include "rules/Messages.h"
 #include "rules/TableGeometry.h"
 #include "screen/CardChart.h"
+#include "screen/NamedControls.h"
 #include "screen/ScreenObject.h"
-#include "windows/NamedControls.h"
 
 namespace zarvelo {
 

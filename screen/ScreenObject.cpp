@@ -3,9 +3,9 @@
 
 #include "rules/Game.h"
 #include "screen/CardChart.h"
+#include "screen/NamedControls.h"
 #include "screen/Palette.h"
 #include "tables/PointTables.h"
-#include "windows/NamedControls.h"
 
 namespace zarvelo {
 

@@ -8,8 +8,8 @@
 #include "rules/TableGeometry.h"
 #include "rules/TableSlots.h"
 #include "screen/CardChart.h"
+#include "screen/NamedControls.h"
 #include "screen/ScreenObject.h"
-#include "windows/NamedControls.h"
 
 namespace zarvelo {
 

@@ -7,8 +7,8 @@
 #include <functional>
 
 #include "screen/CardNames.h"
+#include "screen/Controls.h"
 #include "windows/AccessibleTable.h"
-#include "windows/Controls.h"
 #include "windows/SecondaryForms.h"
 #include "windows/TableView.h"
 

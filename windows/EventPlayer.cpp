@@ -8,10 +8,10 @@
 #include "platform/Sound.h"
 #include "rules/Game.h"
 #include "screen/CardChart.h"
+#include "screen/NamedControls.h"
 #include "screen/ScreenObject.h"
 #include "screen/TableDrawing.h"
 #include "windows/Announcer.h"
-#include "windows/NamedControls.h"
 
 namespace zarvelo {
 

@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QMainWindow>
 
-#include "windows/NamedControls.h"
+#include "screen/NamedControls.h"
 
 class QAction;
 class QMenu;

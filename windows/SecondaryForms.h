@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <array>
 
-#include "windows/Controls.h"
+#include "screen/Controls.h"
 
 namespace zarvelo {
 

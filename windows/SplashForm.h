@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "windows/Controls.h"
+#include "screen/Controls.h"
 
 namespace zarvelo {
 

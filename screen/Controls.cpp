@@ -1,5 +1,5 @@
 // Painting and mouse behaviour of the form controls.
-#include "windows/Controls.h"
+#include "screen/Controls.h"
 
 #include <QFontMetricsF>
 #include <QMouseEvent>

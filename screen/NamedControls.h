@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "cardlib/CardLib.h"
-#include "windows/Controls.h"
+#include "screen/Controls.h"
 
 namespace zarvelo {
 
