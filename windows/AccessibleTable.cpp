@@ -102,34 +102,18 @@ private:
 
 // The text of the last announcement: a label of the notification, which is what a screen reader
 // speaks of it and keeps in its list of notifications to hear again.
-class AnnouncementText : public QAccessibleInterface {
+class AnnouncementText : public TablePart {
 public:
-    explicit AnnouncementText(AccessibleTable* table) : table_(table) {}
+    using TablePart::TablePart;
 
-    bool isValid() const override { return table_->isValid(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return table_->window(); }
     QAccessibleInterface* parent() const override {
         return table_->child(AccessibleTable::kAnnouncements);
     }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    void setText(QAccessible::Text, const QString&) override {}
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? table_->announcement() : QString();
     }
     QRect rect() const override { return parent()->rect(); }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
-    QAccessible::State state() const override {
-        QAccessible::State state;
-        state.invisible = !table_->table()->isVisible();
-        return state;
-    }
-
-private:
-    AccessibleTable* table_;
 };
 
 // A notification that holds the last announcement. It is shown anew for each one, which is
