@@ -120,11 +120,11 @@ e2e_wait "Orca to start (see $out/orca-script.log)" 60 orca_started
 [ -s "$work/orca.pid" ] || skip "orca did not start (see $out/orca-script.log)"
 e2e_pids+=("$(cat "$work/orca.pid")")  # ended before its terminal, as the last one started
 
-# The spoken lines of the log, as LINE<TAB>TIME<TAB>TEXT (LINE: the log's line number).
+# The spoken lines of the log, as LINE<TAB>TIME<TAB>TEXT (LINE: the log's line number). Orca writes
+# TIME - SPEECH OUTPUT: 'TEXT', then maybe a voice's name, then the voice.
+spoken_line="s/^([0-9]+):([0-9:.]+) - SPEECH OUTPUT: '(.*)' ?( voice=[a-z]+)?(None|\[?\{.*\}\]?)$"
 speech() {
-    tr -d '\r' <"$log" | grep -an " - SPEECH OUTPUT: '" |
-        sed -nE "s/^([0-9]+):([0-9:.]+) - SPEECH OUTPUT: '(.*)' ?( voice=[a-z]+)?(None|\[?\{.*\}\]?)$/\1\t\2\t\3/p" ||
-        true
+    tr -d '\r' <"$log" | grep -an " - SPEECH OUTPUT: '" | sed -nE "$spoken_line/\1\t\2\t\3/p" || true
 }
 # The texts spoken after log line N.
 spoken_after() { speech | awk -F'\t' -v n="$1" '$1 > n {print $3}'; }
