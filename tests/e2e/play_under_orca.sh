@@ -30,7 +30,7 @@ for candidate in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-b
     [ -x "$candidate" ] && launcher=$candidate && break
 done
 [ -n "$launcher" ] || skip "at-spi2-core (at-spi-bus-launcher) is not installed"
-for tool in dbus-daemon Xvfb openbox xdotool xprop xwininfo xmessage script md5sum; do
+for tool in dbus-daemon Xvfb openbox xdotool xprop xwininfo xmessage xset script md5sum; do
     command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
 
@@ -53,6 +53,8 @@ for name in ("IsEnabled", "ScreenReaderEnabled"):
                   None, Gio.DBusCallFlags.NONE, 60000, None)
 EOF
 e2e_xvfb
+# A key held down while Orca answers must not repeat.
+xset r off
 e2e_openbox
 
 # A speech server of our own that speaks into nothing: the dummy module, through libao's null
@@ -141,8 +143,10 @@ orca_alive || skip "orca ended at its start (see $log and $out/orca-script.log)"
 
 lines() { wc -l <"$log"; }
 # Orca takes each key twice, pressed and released; the release ends its handling.
-released() { tr -d '\r' <"$log" | grep -ac '^^^^^^ PROCESS ATSPI_KEY_RELEASED_EVENT' || true; }
+handled() { tr -d '\r' <"$log" | grep -ac "^^^^^^ PROCESS ATSPI_KEY_$1_EVENT" || true; }
+released() { handled RELEASED; }
 released_more() { [ "$(released)" -gt "$1" ]; }
+pressed_more() { [ "$(handled PRESSED)" -gt "$1" ]; }
 # Orca has said all it says about a key once its log stays still a while.
 quiet_seconds=1
 quiet() {
@@ -165,19 +169,29 @@ windows() { xdotool search --onlyvisible --pid "$game" 2>/dev/null | sort | past
 # or closes a window can be released where no window of the game has the focus, out of Orca's
 # reach.
 taken() { released_more "$1" || [ "$(windows)" != "$2" ]; }
-# send KEY WHAT [last]: KEY to the focused window; then waits until Orca has taken it and fallen
-# quiet, but not after the last key, which ends the game before it is released.
+# send KEY WHAT [last|held]: KEY to the focused window; then waits until Orca has taken it and
+# fallen quiet, but not after the last key, which ends the game before it is released. A held key
+# is released only once Orca has taken its press and fallen quiet.
 send() {
-    local key=$1 what=$2 last=${3:-} before shown time
+    local key=$1 what=$2 mode=${3:-} before shown time
     before=$(released)
     shown=$(windows)
     sent=$((sent + 1))
     last_key_line=$(lines)
     time=$(now)
-    xdotool key "$key"
+    if [ "$mode" = held ]; then
+        local pressed
+        pressed=$(handled PRESSED)
+        xdotool keydown "$key"
+        e2e_wait "Orca to take the press of key $sent ($key, $what)" 120 pressed_more "$pressed"
+        e2e_wait "Orca to fall quiet with key $sent ($key, $what) down" 120 quiet
+        xdotool keyup "$key"
+    else
+        xdotool key "$key"
+    fi
     printf '%d\t%s\t%s\t%s\n' "$sent" "$time" "$key" "$what" >>"$keys"
     printf '%d\t%s\t%d\t%s\t%s\n' "$sent" "$time" "$last_key_line" "$key" "$what" >>"$marks"
-    [ -z "$last" ] || return 0
+    [ "$mode" != last ] || return 0
     e2e_wait "Orca to take key $sent ($key, $what)" 120 taken "$before" "$shown"
     e2e_wait "Orca to fall quiet after key $sent ($key, $what)" 120 quiet
 }
@@ -278,16 +292,22 @@ done
 menu_titles='^(ｹﾞｰﾑ|ｵﾌﾟｼｮﾝ|ﾍﾙﾌﾟ)\.$'
 open_menu() {
     local title=$1 item=$2 at=''
-    # Alt does not bring the menu bar up every time: Orca naming a menu title says it did.
+    # Alt turns the menu bar on or off, as Orca tells: it is on when the last thing Orca said is a
+    # menu title. Qt hands each key on to the program once Orca has answered; when it hands the
+    # press on after the release, the menu bar turns on and at once off again: so Alt is held
+    # until Orca has answered (mostly: on a busy machine a second try may be needed). When Orca
+    # said nothing, Right tells whether the bar is on.
     for _ in $(seq 10); do
-        send Alt_L "the menu bar"
-        at=$(spoken_after "$last_key_line" | grep -E "$menu_titles" | tail -1 || true)
-        [ -n "$at" ] && break
-        send Right "the next menu title, if the menu bar is up"
-        at=$(spoken_after "$last_key_line" | grep -E "$menu_titles" | tail -1 || true)
-        [ -n "$at" ] && break
+        send Alt_L "the menu bar" held
+        at=$(spoken_after "$last_key_line" | tail -1)
+        [[ $at =~ $menu_titles ]] && break
+        if [ -z "$at" ]; then
+            send Right "the next menu title, if the menu bar is on"
+            at=$(spoken_after "$last_key_line" | tail -1)
+            [[ $at =~ $menu_titles ]] && break
+        fi
     done
-    [ -n "$at" ] || e2e_fail "Alt never brought Orca to name a menu title"
+    [[ $at =~ $menu_titles ]] || e2e_fail "Alt never brought Orca to name a menu title"
     for _ in 1 2 3; do
         [ "$at" = "$title." ] && break
         send Right "to the menu $title"
