@@ -185,6 +185,7 @@ send() {
         xdotool keydown "$key"
         e2e_wait "Orca to take the press of key $sent ($key, $what)" 120 pressed_more "$pressed"
         e2e_wait "Orca to fall quiet with key $sent ($key, $what) down" 120 quiet
+        time=$(now)  # what a held key does, it does on its release
         xdotool keyup "$key"
     else
         xdotool key "$key"
