@@ -37,25 +37,7 @@ cp "$bin/zarvelo" "$bin/libzarvelo_sound.so" "$bin"/*.wav "$work/"
 
 # A session bus, and on it the launcher of the accessibility bus.
 e2e_bus
-e2e_start at-spi "$launcher" --launch-immediately
-launcherpid=$e2e_pid
-a11y_bus() {
-    "$python" - <<'EOF'
-import sys
-from gi.repository import Gio, GLib
-try:
-    bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
-    reply = bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
-                          GLib.VariantType("(s)"), Gio.DBusCallFlags.NO_AUTO_START, 2000, None)
-except GLib.Error:
-    sys.exit(1)
-print(reply.unpack()[0])
-EOF
-}
-# The bus answers, or its launcher gives up (then the buses cannot start here).
-a11y_up() { a11y_bus >/dev/null 2>&1 || ! kill -0 "$launcherpid" 2>/dev/null; }
-e2e_wait "the accessibility bus (see $out/at-spi.log)" 60 a11y_up
-a11y_bus >/dev/null 2>&1 || skip "the accessibility bus did not start (see $out/at-spi.log)"
+e2e_a11y_bus "$launcher" "$python" || skip "the accessibility bus did not start (see $out/at-spi.log)"
 
 e2e_xvfb
 

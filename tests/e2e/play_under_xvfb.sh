@@ -34,30 +34,7 @@ e2e_xvfb
 export QT_QPA_PLATFORM=xcb
 # A desktop colour nothing of the game uses, so an unpainted window shows up as that or black.
 xsetroot -solid '#ff00ff'
-if [ "$wm" = openbox ]; then
-    e2e_start openbox openbox --sm-disable
-    # A window mapped while openbox starts up can be lost for good: first openbox says on the root
-    # window that it runs, then a probe window must get its frame.
-    running() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]; }
-    e2e_wait "openbox to announce itself on the root window" 60 running
-    framed() {
-        local id
-        id=$(xdotool search --onlyvisible --name '^zarvelo-probe$' 2>/dev/null | head -1) || return 1
-        # Whole outputs are read: grep -q would end a pipe early, and pipefail count that.
-        [ -n "$id" ] && [[ $(xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null) == *=* ]]
-    }
-    # A probe mapped at a bad moment of openbox's start-up is never framed: another one is.
-    for attempt in 1 2 3 4 5 6; do
-        [ "$attempt" -lt 6 ] || e2e_fail "openbox framed none of five probe windows"
-        xmessage -title zarvelo-probe -geometry +0+0 probe >"$out/probe.log" 2>&1 &
-        probe=$!
-        e2e_pids+=("$probe")
-        e2e_within 10 framed && break
-        echo "$e2e_name: openbox did not frame probe window $attempt within 10 s"
-        kill "$probe"
-    done
-    kill "$probe"
-fi
+[ "$wm" != openbox ] || e2e_openbox
 
 fail() { e2e_fail "$@"; }
 shot() { import -window root "$out/$1.png" 2>/dev/null || true; }

@@ -101,6 +101,59 @@ e2e_xvfb() {
     export DISPLAY=":$(head -1 "$work/display")"
 }
 
+# openbox as the window manager, once it frames windows. A window mapped while openbox starts up
+# can be lost for good: first openbox says on the root window that it runs, then a probe window
+# must get its frame.
+e2e_wm_running() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]; }
+e2e_probe_framed() {
+    local id
+    id=$(xdotool search --onlyvisible --name '^zarvelo-probe$' 2>/dev/null | head -1) || return 1
+    # Whole outputs are read: grep -q would end a pipe early, and pipefail count that.
+    [ -n "$id" ] && [[ $(xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null) == *=* ]]
+}
+e2e_openbox() {
+    local attempt probe
+    e2e_start openbox openbox --sm-disable
+    e2e_wait "openbox to announce itself on the root window" 60 e2e_wm_running
+    # A probe mapped at a bad moment of openbox's start-up is never framed: another one is.
+    for attempt in 1 2 3 4 5 6; do
+        [ "$attempt" -lt 6 ] || e2e_fail "openbox framed none of five probe windows"
+        xmessage -title zarvelo-probe -geometry +0+0 probe >"$out/probe.log" 2>&1 &
+        probe=$!
+        e2e_pids+=("$probe")
+        e2e_within 10 e2e_probe_framed && break
+        echo "$e2e_name: openbox did not frame probe window $attempt within 10 s"
+        kill "$probe"
+    done
+    kill "$probe"
+}
+
+# The launcher of the accessibility bus (its path in LAUNCHER) on the session bus; PYTHON has the
+# GObject bindings. Fails where the bus does not come up: then it cannot start here.
+e2e_a11y_bus() {
+    local launcher=$1
+    e2e_a11y_python=$2
+    e2e_start at-spi "$launcher" --launch-immediately
+    e2e_a11y_launcher=$e2e_pid
+    e2e_wait "the accessibility bus (see $out/at-spi.log)" 60 e2e_a11y_up
+    e2e_a11y_address >/dev/null 2>&1
+}
+e2e_a11y_address() {
+    "$e2e_a11y_python" - <<'EOF'
+import sys
+from gi.repository import Gio, GLib
+try:
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+    reply = bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
+                          GLib.VariantType("(s)"), Gio.DBusCallFlags.NO_AUTO_START, 2000, None)
+except GLib.Error:
+    sys.exit(1)
+print(reply.unpack()[0])
+EOF
+}
+# The bus answers, or its launcher gives up.
+e2e_a11y_up() { e2e_a11y_address >/dev/null 2>&1 || ! kill -0 "$e2e_a11y_launcher" 2>/dev/null; }
+
 # A sound server with a null sink called SINK as its only output, and a silent stream into it, so
 # that a recording of the sink keeps real time between sounds.
 e2e_sound_server() {
