@@ -259,38 +259,72 @@ other_window() {
 viewable() { [[ $(xwininfo -id "$1" 2>/dev/null) == *IsViewable* ]]; }
 closed() { ! viewable "$other"; }
 
-# The slots that Orca last said may be taken ("playable 1, 3."), one a line.
+# The slots that Orca last said may be taken ("playable 1, 3."), best first: a card that leaves
+# the most of the others to take next, as read from the deal and the picks Orca told. One a line.
 playable_slots() {
-    spoken_after "$dealt" | sed -n 's/.*; playable \([0-9, ]*\)[.;].*/\1/p' | tail -1 |
-        tr -c '0-9' '\n' | sed '/^$/d'
+    spoken_after "$dealt" | "$python" -c '
+import re, sys
+table, playable = [None] * 6, []
+for line in sys.stdin:
+    deal = re.match(r"(?:.*\. )?Game started\. Table: (.*); ", line)
+    if deal:
+        table[1:] = deal.group(1).split(", ")
+    took = re.match(r"Took (.*); slot ([1-5]) now (.*?); (.*?)\.", line)
+    if took:
+        table[0], table[int(took.group(2))] = took.group(1), took.group(3)
+    said = re.search(r"; (?:playable ([0-9, ]+)|(every card playable))\.", line)
+    if said:
+        playable = [1, 2, 3, 4, 5] if said.group(2) else [int(s) for s in said.group(1).split(", ")]
+def matches(a, b):
+    (va, _, sa), (vb, _, sb) = a.partition(" of "), b.partition(" of ")
+    return b != "empty" and (va == vb or sa == sb)
+def after(slot):
+    return sum(matches(table[slot], table[s]) for s in range(1, 6) if s != slot)
+for slot in sorted(playable, key=lambda s: -after(s) if table[s] else 0):
+    print(slot)
+'
 }
 # Digits take the table's cards until Orca says the game is over: a slot Orca says may be taken, or
 # each slot in turn while it says none. The first few times a slot that may not be taken is tried
-# before, as a player may.
+# before, as a player may. A game that ends before a card could be refused is followed by another,
+# started with Enter, as the game over announcement offers.
 slot=0
 refused=0
-until said "$dealt" 'Game over: won'; do
-    [ "$sent" -lt 200 ] || e2e_fail "no game over after 200 keys"
-    mapfile -t playable < <(playable_slots)
-    if [ ${#playable[@]} -eq 0 ]; then
-        slot=$((slot % 5 + 1))
-    else
-        slot=${playable[0]}
-        for other_slot in 1 2 3 4 5; do
-            [ "$refused" -lt 3 ] || break
-            [[ " ${playable[*]} " == *" $other_slot "* ]] && continue
-            send "$other_slot" "take slot $other_slot, which may not be taken"
-            refused=$((refused + 1))
-            break
-        done
-    fi
-    send "$slot" "take slot $slot"
-    # A cleared stage shows a box; its button deals the next deck.
-    if other_window; then
-        send Return "close the box $(xdotool getwindowname "$other" 2>/dev/null || true)"
-        e2e_wait "the box to close" 60 closed
-    fi
+games=1
+first_game=$dealt
+while :; do
+    until said "$dealt" 'Game over: won'; do
+        [ "$sent" -lt 300 ] || e2e_fail "no game over after 300 keys"
+        mapfile -t playable < <(playable_slots)
+        if [ ${#playable[@]} -eq 0 ]; then
+            slot=$((slot % 5 + 1))
+        else
+            slot=${playable[0]}
+            for other_slot in 1 2 3 4 5; do
+                [ "$refused" -lt 3 ] || break
+                [[ " ${playable[*]} " == *" $other_slot "* ]] && continue
+                send "$other_slot" "take slot $other_slot, which may not be taken"
+                refused=$((refused + 1))
+                break
+            done
+        fi
+        send "$slot" "take slot $slot"
+        # A cleared stage shows a box; its button deals the next deck.
+        if other_window; then
+            send Return "close the box $(xdotool getwindowname "$other" 2>/dev/null || true)"
+            e2e_wait "the box to close" 60 closed
+        fi
+    done
+    # On until a card was refused and something was paid, as a longer game would show.
+    paid_lines='[0-9]+ cards: [0-9]+ points?|(Flush|Full House|4 Cards|Straight Flush): [0-9]+'
+    { [ "$refused" -eq 0 ] || ! said "$first_game" "$paid_lines"; } && [ "$games" -lt 6 ] || break
+    games=$((games + 1))
+    dealt=$(lines)
+    send Return "stake 3 again and start game $games"
+    e2e_wait "Orca to read game $games's stake and deal" 120 said "$dealt" \
+        '^Bet 3, credit [0-9]+\. Game started\. Table: '
 done
+played=$(lines)
 
 # open_menu TITLE ITEM [last]: Alt onto the menu bar, Right to the menu TITLE, Down onto its ITEM,
 # each step checked by what Orca says, and Return.
@@ -435,7 +469,6 @@ must_say=(
     '^Current card: .*\. Slot 1: .*\. Slot 5: .* cards left in the deck\.$'
     '^Credit [0-9]+, bet 3, win [0-9]+, score [0-9]+, stage 1\.$'
     '^Took .*; slot [1-5] now .*; (playable [0-9, ]+|nothing playable)\.'
-    '[0-9]+ cards: [0-9]+ points?|(Flush|Full House|4 Cards|Straight Flush|Royal Straight Flush): [0-9]+'
     '^Slot [1-5], .*, is not playable\.$'
     'Game over: won [0-9]+, credit [0-9]+\. Enter stakes 3 again and starts\.$'
 )
@@ -458,10 +491,23 @@ for pattern in "${must_say[@]}"; do
     grep -Eq -- "$pattern" "$work/spoken" || failures+=("no spoken line matches '$pattern'")
 done
 if [ "$no_line_twice" = yes ]; then
-    twice=$(awk -F'\t' -v from="$dealt" '$1 > from {print $3; if ($3 ~ /Game [Oo]ver/) exit}' \
+    twice=$(awk -F'\t' -v from="$first_game" -v to="$played" '$1 > from && $1 <= to {print $3}' \
         "$work/speech" | uniq -d | paste -sd '|')
     [ -z "$twice" ] || failures+=("spoken twice in a row: $twice")
 fi
+# Every payout is told: in each game, the points and prizes said add up to the win said at its end.
+sums=$(awk -F'\t' -v from="$first_game" '$1 > from {print $3}' "$work/speech" | awk '
+    { n = split($0, parts, /\. /)
+      for (i = 1; i <= n; i++) {
+          if (parts[i] ~ /^[0-9]+ cards: [0-9]+ points?\.?$/) { split(parts[i], w, " "); paid += w[3] }
+          else if (parts[i] ~ /^(Royal Straight Flush|Straight Flush|4 Cards|Full House|Flush): [0-9]+\.?$/) {
+              sub(/^.*: /, "", parts[i]); paid += parts[i] + 0 }
+          else if (parts[i] ~ /^Game over: won [0-9]+/) {
+              split(parts[i], w, /[ ,]+/); printf "%d=%d ", paid, w[4]; paid = 0 } } }')
+for sum in $sums; do
+    [ "${sum%=*}" = "${sum#*=}" ] || failures+=("payouts said add up to ${sum%=*}, the win said is ${sum#*=}")
+done
+[ -n "$sums" ] || failures+=("no game over was said")
 for item in "${!where_am_i_expected[@]}"; do
     got=${where_am_i_result[$item]:-not reached}
     [ "$got" = "${where_am_i_expected[$item]}" ] ||
