@@ -174,7 +174,8 @@ TEST_F(PlayTest, TheCardPointPanelFollowsEveryCardTaken) {
 TEST_F(PlayTest, GameOverPaysTheWinAndKeepsTheBestScoreAndRanking) {
     MainForm& f = StartWithRow(
         {CardOf(3, 7), CardOf(1, 2), CardOf(1, 3), CardOf(1, 4), CardOf(1, 5)}, {CardOf(2, 9)});
-    Pick(1);  // hearts 7; the refill and the row share nothing with it
+    S().Ranking[0].Cards = 5;  // a better game: this one still beats the last place
+    Pick(1);                   // hearts 7; the refill and the row share nothing with it
     EXPECT_TRUE(S().GameOver);
     EXPECT_FALSE(S().GameInProgress);
     EXPECT_EQ(f.LabelMessage->text(), "Game Over");
@@ -182,8 +183,9 @@ TEST_F(PlayTest, GameOverPaysTheWinAndKeepsTheBestScoreAndRanking) {
     EXPECT_EQ(S().Credit, 99);
     EXPECT_EQ(S().HiScore, 1);
     EXPECT_EQ(f.LabelHiscore->text(), "1");
-    EXPECT_EQ(S().Ranking[0].Cards, 1);
-    EXPECT_EQ(S().Ranking[0].Date, QDate(2026, 12, 7));
+    EXPECT_EQ(S().Ranking[0].Cards, 5);
+    EXPECT_EQ(S().Ranking[1].Cards, 1);
+    EXPECT_EQ(S().Ranking[1].Date, QDate(2026, 12, 7));
     EXPECT_EQ(S().PlayerRecord.GamesPlayed, 2);
     EXPECT_EQ(S().PlayerRecord.Credit, 99);
     for (QPushButton* b : {f.CommandBet, f.CommandNextGame, f.CommandRepeatBet}) {

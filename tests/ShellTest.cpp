@@ -281,11 +281,12 @@ TEST_F(ShellTest, WindowsOpenOnceAndShowFreshValuesOnActivation) {
     f.MenuHowToPlay->trigger();
     HelpForm& help = SingleWindow<HelpForm>::instance();
     EXPECT_EQ(help.Label1[3]->text(), QString::fromUtf8(" 1:Betボタンで掛金を積む"));
-    // The items, from the top: each one's lines end above the next.
+    // The items, from the top: each one's lines end a few pixels above the next, so that two
+    // items never read as one block.
     const int order[] = {0, 3, 1, 2, 4};
     for (int i = 0; i + 1 < 5; ++i) {
         const Label* item = help.Label1[order[i]];
-        EXPECT_LE(item->y() + item->wrappedTextHeight(), help.Label1[order[i + 1]]->y())
+        EXPECT_LE(item->y() + item->wrappedTextHeight() + 2, help.Label1[order[i + 1]]->y())
             << order[i];
     }
     QTest::keyClick(&help, Qt::Key_Escape);

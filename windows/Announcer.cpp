@@ -169,7 +169,9 @@ QString Announcer::TableText(const GameState& s) {
         text += QStringLiteral(". Slot %1: %2")
                     .arg(slot)
                     .arg(CardOrEmpty(view[static_cast<size_t>(slot)].card));
-    return text + QStringLiteral(". ") + PlayableText(view, s.FirstSelection) +
+    QString playable = PlayableText(view, s.FirstSelection);
+    playable[0] = playable[0].toUpper();
+    return text + QStringLiteral(". ") + playable +
            QStringLiteral(". %1 cards left in the deck.")
                .arg(kDeckSize - s.DeckPosition > 0 ? kDeckSize - s.DeckPosition : 0);
 }

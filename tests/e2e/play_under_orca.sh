@@ -468,6 +468,7 @@ must_say=(
     '^Game started\. Table: .*; every card playable\.$'
     '^Current card: .*\. Slot 1: .*\. Slot 5: .* cards left in the deck\.$'
     '^Credit [0-9]+, bet 3, win [0-9]+, score [0-9]+, stage 1\.$'
+    '^Card table, current card [A-Z][a-z]+ of [A-Z][a-z]+\.$'
     '^Took .*; slot [1-5] now .*; (playable [0-9, ]+|nothing playable)\.'
     '^Slot [1-5], .*, is not playable\.$'
     'Game over: won [0-9]+, credit [0-9]+\. Enter stakes 3 again and starts\.$'
