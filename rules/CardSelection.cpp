@@ -119,10 +119,7 @@ void ClearStage(GameState& s, Events& out) {
     out.Sound(platform::Sound::StageClear);
     out.Box(QStringLiteral("You did it!! Try next game!"));
     s.Stage = SaturatingAdd(s.Stage, 1);
-    Event cleared;
-    cleared.kind = EventKind::StageCleared;
-    cleared.amount = s.Stage;
-    out.Report(std::move(cleared));
+    out.Report({.kind = EventKind::StageCleared, .amount = s.Stage});
     RedealTable(s, out);
 }
 
@@ -140,20 +137,12 @@ void EndGame(GameState& s, Events& out) {
     if (s.GameCards > s.Ranking[kRankingSize - 1].Cards) EnterRanking(s);
     // The finished game is on the disk before anything can end the program.
     CopyStateToRecord(s);
-    Event save;
-    save.kind = EventKind::SaveRecordAndRanking;
-    save.text = s.PlayerName;
-    save.record = s.PlayerRecord;
-    save.ranking = s.Ranking;
-    out.Report(std::move(save));
+    out.SaveWanted(EventKind::SaveRecordAndRanking, s.PlayerName, s);
     s.Stage = 1;
     s.GameOver = true;
     s.GameInProgress = false;
     s.StageCleared = false;
-    Event over;
-    over.kind = EventKind::GameOver;
-    over.amount = s.Win;
-    out.Report(std::move(over));
+    out.Report({.kind = EventKind::GameOver, .amount = s.Win});
     out.Screen(Show::ButtonsAfterGame);
 }
 

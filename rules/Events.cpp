@@ -10,51 +10,28 @@ void Events::Report(Event event) {
     list_.push_back(std::move(event));
 }
 
-void Events::Sound(platform::Sound sound) {
-    Event e;
-    e.kind = EventKind::Sound;
-    e.sound = sound;
-    Report(std::move(e));
-}
+void Events::Sound(platform::Sound sound) { Report({.kind = EventKind::Sound, .sound = sound}); }
 
 void Events::Box(const QString& text, const QString& title, platform::MessageIcon icon) {
-    Event e;
-    e.kind = EventKind::Box;
-    e.text = text;
-    e.title = title;
-    e.icon = icon;
-    Report(std::move(e));
+    Report({.kind = EventKind::Box, .icon = icon, .text = text, .title = title});
 }
 
 void Events::MessageLine(const QString& text) {
-    Event e;
-    e.kind = EventKind::MessageLine;
-    e.text = text;
-    Report(std::move(e));
+    Report({.kind = EventKind::MessageLine, .text = text});
 }
 
-void Events::Screen(Show what) {
-    Event e;
-    e.kind = EventKind::Show;
-    e.show = what;
-    Report(std::move(e));
-}
+void Events::Screen(Show what) { Report({.kind = EventKind::Show, .show = what}); }
 
 void Events::MoneyMoved(Money why, Counter amount, const QString& hand) {
-    Event e;
-    e.kind = EventKind::Money;
-    e.money = why;
-    e.amount = amount;
-    e.text = hand;
-    Report(std::move(e));
+    Report({.kind = EventKind::Money, .money = why, .amount = amount, .text = hand});
 }
 
 void Events::PickRefused(Refusal why, int slot) {
-    Event e;
-    e.kind = EventKind::PickRefused;
-    e.refusal = why;
-    e.amount = slot;
-    Report(std::move(e));
+    Report({.kind = EventKind::PickRefused, .refusal = why, .amount = slot});
+}
+
+void Events::SaveWanted(EventKind kind, const QString& player, const GameState& s) {
+    Report({.kind = kind, .text = player, .record = s.PlayerRecord, .ranking = s.Ranking});
 }
 
 }  // namespace zarvelo

@@ -61,9 +61,9 @@ struct Event {
     Refusal refusal = Refusal::NoGame;
     platform::MessageIcon icon = platform::MessageIcon::None;
     Counter amount = 0;
-    QString text, title;
-    PlayerRecordType record;
-    RankingTable ranking;
+    QString text{}, title{};
+    PlayerRecordType record{};
+    RankingTable ranking{};
 };
 
 // Plays events as they happen: the window shows and sounds them, a test or a fuzzer checks them.
@@ -89,6 +89,8 @@ public:
     void MoneyMoved(Money why, Counter amount, const QString& hand = QString());
     // A card that does not match names its slot.
     void PickRefused(Refusal why, int slot = 0);
+    // A save of the player's record (and, for SaveRecordAndRanking, the ranking) as they stand.
+    void SaveWanted(EventKind kind, const QString& player, const GameState& s);
 
     const std::vector<Event>& List() const { return list_; }
     std::vector<Event> Take() { return std::move(list_); }

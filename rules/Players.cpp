@@ -9,15 +9,6 @@ namespace zarvelo {
 
 namespace {
 
-void ReportSave(GameState& s, EventKind kind, const QString& player, Events& out) {
-    Event save;
-    save.kind = kind;
-    save.text = player;
-    save.record = s.PlayerRecord;
-    save.ranking = s.Ranking;
-    out.Report(std::move(save));
-}
-
 void ChangePlayer(GameState& s, const QString& typedName, const StoredRecord& stored, Events& out) {
     if (typedName == s.PreviousPlayerName) {
         s.PlayerName = typedName;
@@ -26,7 +17,7 @@ void ChangePlayer(GameState& s, const QString& typedName, const StoredRecord& st
         return;
     }
     // The outgoing player plays on until saved: an end during the save's box saves that one.
-    ReportSave(s, EventKind::SavePlayerFiles, s.PreviousPlayerName, out);
+    out.SaveWanted(EventKind::SavePlayerFiles, s.PreviousPlayerName, s);
     s.PlayerName = typedName;
     if (auto record = stored(s.PlayerName)) {
         s.PlayerRecord = *record;
@@ -35,13 +26,8 @@ void ChangePlayer(GameState& s, const QString& typedName, const StoredRecord& st
         s.PlayerRecord.Name = s.PlayerName;
     }
     CopyRecordToState(s);
-    Event changed;
-    changed.kind = EventKind::PlayerChanged;
-    changed.text = s.PlayerName;
-    out.Report(std::move(changed));
-    Event problems;
-    problems.kind = EventKind::ReportDataProblems;
-    out.Report(std::move(problems));
+    out.Report({.kind = EventKind::PlayerChanged, .text = s.PlayerName});
+    out.Report({.kind = EventKind::ReportDataProblems});
     s.MainCaption = CaptionFor(s.PlayerName);
     s.Win = 0;
     // The outgoing player's game ends here: its stake was never saved, and the incoming
@@ -80,7 +66,7 @@ namespace {
 
 void SaveSession(GameState& s, Events& out) {
     CopyStateToRecord(s);
-    ReportSave(s, EventKind::SaveRecordAndRanking, s.PlayerName, out);
+    out.SaveWanted(EventKind::SaveRecordAndRanking, s.PlayerName, s);
 }
 
 }  // namespace

@@ -20,6 +20,9 @@ public:
     void setText(const QString& text);
     // The one watcher of the text's changes: assistive technology announces them.
     void setTextWatcher(std::function<void()> watcher);
+    // What a screen reader reads for the label, worked out when asked; empty: its own text.
+    void setSpokenName(std::function<QString()> name) { spokenName_ = std::move(name); }
+    const std::function<QString()>& spokenName() const { return spokenName_; }
     void setTextColour(const QColor& colour);
     QColor textColour() const;
     void setBorder(bool on);
@@ -49,6 +52,7 @@ protected:
 private:
     bool border_ = false;
     std::function<void()> textWatcher_;
+    std::function<QString()> spokenName_;
     bool smallPrint_ = false;
     platform::SmallPrintSpacing spacing_ = platform::SmallPrintSpacing::Proportional;
 

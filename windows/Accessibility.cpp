@@ -3,7 +3,6 @@
 #include "windows/Accessibility.h"
 
 #include <QAccessibleWidget>
-#include <QHash>
 #include <functional>
 
 #include "screen/CardNames.h"
@@ -20,12 +19,6 @@ namespace {
 constexpr char kChartRowSuit[] = "zarveloChartRowSuit";
 // The dynamic property that marks a label read as part of another: a screen reader skips it.
 constexpr char kReadWithAnother[] = "zarveloReadWithAnother";
-
-// Labels that read as a name worked out when asked for, such as a whole panel row.
-QHash<const QObject*, std::function<QString()>>& Readings() {
-    static QHash<const QObject*, std::function<QString()>> readings;
-    return readings;
-}
 
 // A widget of a fixed role whose name is worked out whenever it is asked for.
 class NamedWidget : public QAccessibleWidget {
@@ -58,8 +51,7 @@ public:
         if (t != QAccessible::Name) return QAccessibleWidget::text(t);
         const auto* label = static_cast<const Label*>(widget());
         if (!label->accessibleName().isEmpty()) return label->accessibleName();
-        if (const auto reading = Readings().constFind(label); reading != Readings().constEnd())
-            return (*reading)();
+        if (label->spokenName()) return label->spokenName()();
         const QVariant suit = label->property(kChartRowSuit);
         if (suit.isValid()) return ChartRowName(suit.toInt(), label->text());
         if (const QLabel* caption = CaptionOf(label))
@@ -121,8 +113,7 @@ void ReadWithCaption(Label* figure, Label* caption) {
 }
 
 void ReadAs(Label* label, std::function<QString()> name, std::initializer_list<Label*> parts) {
-    Readings().insert(label, std::move(name));
-    QObject::connect(label, &QObject::destroyed, [label] { Readings().remove(label); });
+    label->setSpokenName(std::move(name));
     for (Label* part : parts) part->setProperty(kReadWithAnother, true);
 }
 

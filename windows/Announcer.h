@@ -26,6 +26,8 @@ public:
     // Sends what was heard since the last time as one announcement; nothing when nothing was.
     void Flush(const GameState& s);
 
+    // Whether something heard waits to be said.
+    bool pending() const { return !items_.empty(); }
     QString last() const { return last_; }
     // No output and nothing heard: the window it spoke for is gone.
     void Forget() { *this = Announcer(); }

@@ -55,7 +55,7 @@ void FlushLater() {
 
 void WindowEvents::Play(const Event& e) {
     WindowAnnouncer().Hear(e, State());
-    FlushLater();
+    if (WindowAnnouncer().pending()) FlushLater();
     switch (e.kind) {
         case EventKind::Sound: platform::PlayWave(e.sound); break;
         case EventKind::Box: platform::ShowMessageBox(e.text, e.title, e.icon); break;
